@@ -1,0 +1,45 @@
+// Reproducible sample texts: seeded sentences from Uzbek word lists.
+#pragma once
+
+#include <cstddef>
+#include <random>
+#include <string>
+#include <vector>
+
+namespace harfnur::bench {
+
+inline std::string gaplar(const std::vector<const char*>& sozlar, std::size_t hajm, unsigned urugh) {
+    std::mt19937 g(urugh);
+    std::uniform_int_distribution<std::size_t> soz(0, sozlar.size() - 1), uzunlik(4, 14);
+    std::string r;
+    r.reserve(hajm + 256);
+    while (r.size() < hajm) {
+        const std::size_t n = uzunlik(g);
+        for (std::size_t i = 0; i < n; ++i) {
+            std::string w = sozlar[soz(g)];
+            if (i == 0 && static_cast<unsigned char>(w[0]) < 0x80) w[0] = char(w[0] - 'a' + 'A');
+            r += w;
+            r += i + 1 == n ? ".\n" : (i % 5 == 4 ? ", " : " ");
+        }
+    }
+    return r;
+}
+
+inline std::string lotinMatn(std::size_t hajm) {
+    return gaplar({"o'zbek", "tilida", "so'z", "g'alaba", "shahar", "choy", "ta'lim", "maktab", "bola",
+                   "kitob", "o'qituvchi", "qo'l", "yangi", "bilan", "uchun", "ko'p", "yaxshi", "bog'",
+                   "tog'", "shu", "keyin", "hech", "narsa", "inson", "davlat", "mo'jiza", "sher",
+                   "qishloq", "ish", "oila", "do'st", "va", "bu", "bir", "edi", "bo'ldi", "kerak"},
+                  hajm, 1);
+}
+
+inline std::string kirillMatn(std::size_t hajm) {
+    return gaplar({"ўзбек", "тилида", "сўз", "ғалаба", "шаҳар", "чой", "таълим", "мактаб", "бола",
+                   "китоб", "ўқитувчи", "қўл", "янги", "билан", "учун", "кўп", "яхши", "боғ", "тоғ",
+                   "шу", "кейин", "ҳеч", "нарса", "инсон", "давлат", "мўъжиза", "шер", "қишлоқ",
+                   "иш", "оила", "дўст", "ва", "бу", "бир", "эди", "бўлди", "керак", "поезд",
+                   "милиция", "Ўзбекистон", "ЮНЕСКО", "Тошкент"},
+                  hajm, 2);
+}
+
+}  // namespace harfnur::bench

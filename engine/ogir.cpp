@@ -1,0 +1,345 @@
+#include "engine/ogir.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <cstring>
+
+#include "engine/bolgich.h"
+#include "engine/ichki.h"
+#include "engine/kirill_qadami.h"
+#include "engine/lotin_qadami.h"
+#include "engine/unikod.h"
+#include "engine/utf8.h"
+#include "engine/yolaklar.h"
+
+namespace harfnur {
+namespace ichki {
+namespace {
+
+// Five Characters around the current one, at -2..2; absent ones are zero.
+struct Oyna {
+    Sinf s[5];
+    Sinf sinf(std::ptrdiff_t d) const { return s[d + 2]; }
+};
+
+// Output written through a raw pointer into a string sized ahead. Short
+// pieces are copied as one fixed 8-byte move (with 16 bytes of slack kept),
+// which beats a call and a length-dependent branch.
+class Yozuvchi {
+public:
+    explicit Yozuvchi(std::string& s, std::size_t taxmin) : s_(s) {
+        s_.resize(taxmin + 64);
+        p_ = s_.data();
+        oxir_ = s_.data() + s_.size() - 16;
+    }
+    // `d` must have 8 readable bytes when k <= 8 and `oqiladi` is true.
+    void yoz(const char* d, std::size_t k, bool oqiladi) {
+        if (std::size_t(oxir_ - p_) < k) osir(k);
+        if (k <= 8 && oqiladi)
+            std::memcpy(p_, d, 8);
+        else
+            std::memcpy(p_, d, k);
+        p_ += k;
+    }
+    void tugat() { s_.resize(std::size_t(p_ - s_.data())); }
+
+private:
+    void osir(std::size_t k) {
+        const std::size_t yozildi = std::size_t(p_ - s_.data());
+        s_.resize(std::max(s_.size() * 2, yozildi + k + 64));
+        p_ = s_.data() + yozildi;
+        oxir_ = s_.data() + s_.size() - 16;
+    }
+    std::string& s_;
+    char* p_;
+    char* oxir_;
+};
+
+// Streams the text through a five-Character window so memory stays flat.
+// `bosh` is the class bit that tells where the step may have a rule.
+// The hot state lives in locals whose address is never taken, so writes
+// through char pointers cannot force it back to memory.
+template <bool lotinmi, class Qadami>
+void yur(std::string_view t, Yozuvchi& y, Sinf bosh, Qadami qadami) {
+    const auto* b = reinterpret_cast<const unsigned char*>(t.data());
+    const std::size_t n = t.size();
+    std::size_t nusxa = 0;  // start of the bytes not yet written
+    auto nusxala = [&](std::size_t gacha) {
+        y.yoz(t.data() + nusxa, gacha - nusxa, nusxa + 8 <= n);
+        nusxa = gacha;
+    };
+    auto almashtir = [&](std::string_view a) { y.yoz(a.data(), a.size(), true); };
+
+    Bolgich bol(t);
+    const std::uint32_t* jadval = bol.jadval();
+    Sinf s0 = 0, s1 = 0, s2 = 0, s3 = 0, s4 = 0;
+    // Starts of the current Character, the next and the one after; the end
+    // of the text stands for an absent one.
+    std::size_t boshC = 0, boshN = n, boshNN = n;
+    int oldinda = 0;  // present Characters among positions 0..2
+    std::size_t j = 0;  // where the next Character to read starts
+    bool tez = true;    // no ICU-cut Characters waiting in the Bolgich
+    // (Re)fills C, N and NN from position k on.
+    auto toldir = [&](std::size_t k) {
+        bol.orniniQoy(k);
+        Sinf x = 0;
+        oldinda = 0;
+        boshC = k;
+        s2 = s3 = s4 = 0;
+        boshN = boshNN = n;
+        if (bol.keyingi(x)) ++oldinda, s2 = x;
+        boshN = bol.orni();
+        if (oldinda == 1 && bol.keyingi(x)) ++oldinda, s3 = x;
+        boshNN = bol.orni();
+        if (oldinda == 2 && bol.keyingi(x)) ++oldinda, s4 = x;
+        j = bol.orni();
+        tez = bol.navbatBoshmi();
+    };
+    toldir(0);
+    int otkaz = 0;  // positions already consumed by a replacement
+
+    while (oldinda > 0) {
+        if (oldinda == 3 && tez) {
+            std::size_t k = boshC;
+            if constexpr (lotinmi) {
+                // Three one-byte Characters in the window and ASCII ahead.
+                if (j == boshC + 3) {
+                    auto kx = yolak::LotinKontekst::sinflardan(s0, s1, otkaz != 0);
+                    k = yolak::lotinAscii(b, n, boshC, kx, nusxala, [&](const Parcha& p, std::size_t keyin) {
+                        y.yoz(p.b, p.n, true);
+                        nusxa = keyin;
+                    });
+                    if (k != boshC) {
+                        s0 = jadval[b[k - 2]] & ~yakkaBit;
+                        s1 = jadval[b[k - 1]] & ~yakkaBit;
+                        otkaz = kx.yutilgan;
+                    }
+                }
+            } else {
+                nusxala(boshC);
+                k = yolak::kirill(b, n, boshC, jadval, s1, s0,
+                                  [&](std::string_view p) { y.yoz(p.data(), p.size(), true); });
+                nusxa = k;
+            }
+            if (k != boshC) {
+                if (k >= n) break;
+                toldir(k);
+                continue;
+            }
+        }
+        if (otkaz) {
+            --otkaz;
+        } else if (s2 & bosh) {
+            const Oyna o{{s0, s1, s2, s3, s4}};
+            if (const QadamNatijasi q = qadami(o, 0)) {
+                nusxala(boshC);
+                almashtir(q->almashtirish);
+                nusxa = q->yutildi == 1 ? boshN : boshNN;
+                otkaz = q->yutildi - 1;
+            }
+        }
+        Sinf yangi = 0;
+        const std::size_t yangiBosh = j;
+        if (oldinda == 3) {
+            std::uint64_t r = 0;
+            if (tez && j < n) r = tezBelgi(b + j, n - j, jadval);
+            if (r) {
+                yangi = Sinf(r);
+                j += r >> 32;
+            } else {
+                bol.orniniQoy(j);
+                Sinf x = 0;
+                if (bol.keyingi(x))
+                    yangi = x;
+                else
+                    --oldinda;
+                j = bol.orni();
+                tez = bol.navbatBoshmi();
+            }
+        } else {
+            --oldinda;
+        }
+        s0 = s1;
+        s1 = s2;
+        s2 = s3;
+        s3 = s4;
+        s4 = yangi;
+        boshC = boshN;
+        boshN = boshNN;
+        boshNN = yangiBosh;
+    }
+    nusxala(n);
+}
+
+// Letters a..z and A..Z among eight ASCII bytes.
+inline int asciiHarflar(std::uint64_t w) {
+    const std::uint64_t x = w | 0x2020202020202020ull;
+    const std::uint64_t kamida = x + 0x1F1F1F1F1F1F1F1Full;  // high bit: x >= 'a'
+    const std::uint64_t oshdi = x + 0x0505050505050505ull;   // high bit: x > 'z'
+    const std::uint64_t m = (kamida & ~oshdi & 0x8080808080808080ull) >> 7;
+    return int((m * 0x0101010101010101ull) >> 56);
+}
+
+// Counts the letters of eight bytes at a Character start when they are
+// ASCII and two-byte Cyrillic letters (U+0400..U+04FF but U+0482..U+0489),
+// all of which are Alphabetic and stand alone, and the byte after
+// them starts such a code point too. Returns the bytes consumed (8, or 7 when
+// the eighth byte leads a code point), or 0 when the slow count must decide.
+inline unsigned sakkizBayt(std::uint64_t w, unsigned keyingi, Sanoq& s) {
+    using yolak::teng;
+    using yolak::yigish;
+    constexpr std::uint64_t yuqori = 0x8080808080808080ull;
+    if (!(w & yuqori)) {
+        if (keyingi >= 0x80) return 0;
+        s.boshqa += std::size_t(asciiHarflar(w));
+        return 8;
+    }
+    const std::uint64_t h = w & yuqori;
+    const unsigned ascii = unsigned(yigish(~w & yuqori));
+    const unsigned davom = unsigned(yigish(h & ~((w << 1) & yuqori)));  // 10xxxxxx
+    const unsigned d2 = unsigned(yigish(teng(w, 0xD2)));
+    const unsigned bosh = unsigned(yigish(teng(w, 0xD0) | teng(w, 0xD1) | teng(w, 0xD3))) | d2;
+    if ((ascii | davom | bosh) != 0xFF) return 0;
+    // After D2, continuations 82..89 are U+0482..U+0489: a sign and combining marks.
+    const std::uint64_t y = w ^ yuqori;
+    const unsigned belgilar = unsigned(yigish(yolak::oraliqda(y & ~yuqori, 0x02, 0x09) & ~y & yuqori));
+    if (belgilar & (d2 << 1)) return 0;
+    unsigned uz = 8;
+    if (bosh & 0x80) {
+        uz = 7;  // the eighth byte leads the next code point: it must stand alone
+        if ((d2 & 0x80) && keyingi - 0x82u <= 0x89u - 0x82u) return 0;
+    } else if (!(keyingi < 0x80 || keyingi == 0xD0 || keyingi == 0xD1 || keyingi == 0xD3)) {
+        // (a D2 after the word could lead a combining mark: let the slow count look)
+        return 0;
+    }
+    const unsigned ichida = uz == 8 ? 0xFFu : 0x7Fu;
+    if ((davom & ichida) != ((bosh << 1) & ichida)) return 0;  // every lead has its continuation
+    const unsigned kir = bosh & ichida;
+    s.kirill += std::size_t((kir * 0x08040201u >> 3 & 0x11111111u) * 0x11111111u >> 28);
+    s.boshqa += std::size_t(asciiHarflar(w & ~((h >> 7) * 0xFF)));
+    return uz;
+}
+
+}  // namespace
+
+Sanoq harflarniSana(std::string_view t) {
+    Sanoq s;
+    Bolgich bol(t);
+    const std::uint32_t* jadval = bol.jadval();
+    const auto* b = reinterpret_cast<const unsigned char*>(t.data());
+    const std::size_t n = t.size();
+    auto sana = [&s](Sinf sinf) {
+        s.kirill += (sinf & (harfBit | kirillBit)) == (harfBit | kirillBit);
+        s.boshqa += (sinf & (harfBit | kirillBit)) == harfBit;
+    };
+    for (;;) {
+        if (bol.navbatBoshmi()) {
+            // A run of lone-standing one- and two-byte code points: each is a
+            // Character once the code point after it is known to stand alone too.
+            std::size_t j = bol.orni();
+            bool kutadi = false;  // `kut` waits for its successor
+            Sinf kut = 0;
+            std::size_t kutBosh = 0;
+            for (;;) {
+                if (j + 9 <= n) {
+                    std::uint64_t w;
+                    std::memcpy(&w, b + j, 8);
+                    if (const unsigned qadam = sakkizBayt(w, b[j + 8], s)) {
+                        if (kutadi) sana(kut), kutadi = false;
+                        j += qadam;
+                        continue;
+                    }
+                }
+                if (j >= n) break;
+                unsigned kod;
+                const unsigned uz = qisqaKod(b, j, n, kod);
+                if (uz == 0 || !(jadval[kod] & yakkaBit)) break;
+                if (kutadi) sana(kut);
+                kut = jadval[kod] & ~yakkaBit;
+                kutadi = true;
+                kutBosh = j;
+                j += uz;
+            }
+            if (kutadi && j < n) {
+                j = kutBosh;  // the slow path decides how far it reaches
+            } else if (kutadi) {
+                sana(kut);
+            }
+            bol.orniniQoy(j);
+        }
+        Sinf sinf;
+        if (!bol.keyingi(sinf)) break;
+        sana(sinf);
+    }
+    return s;
+}
+
+std::string ogirToliq(std::string_view t) {
+    const Matn m = toliqMatn(t);
+    std::string r;
+    if (m.soni() == 0) return r;
+    Sanoq s;
+    for (const Belgi& b : m.belgilar) {
+        if (!(b.sinf & harfBit)) continue;
+        if (b.sinf & kirillBit)
+            ++s.kirill;
+        else
+            ++s.boshqa;
+    }
+    const bool kirillmi = s.kirillmi();
+    for (std::ptrdiff_t p = 0; p < m.soni();) {
+        const QadamNatijasi q = kirillmi ? kirillQadami(m, p) : lotinQadami(m, p);
+        if (q) {
+            r += q->almashtirish;
+            p += q->yutildi;
+        } else {
+            const Belgi& b = m.belgilar[std::size_t(p)];
+            r.append(t.substr(b.boshi, b.oxiri - b.boshi));
+            ++p;
+        }
+    }
+    return r;
+}
+
+}  // namespace ichki
+
+std::string ogir(std::string_view t) {
+    std::string r;
+    if (t.empty()) return r;
+    ichki::Yozuvchi y(r, t.size() + t.size() / 16);
+    if (ichki::harflarniSana(t).kirillmi())
+        ichki::yur<false>(t, y, ichki::kirillBoshBit,
+                   [](const auto& m, std::ptrdiff_t p) { return ichki::kirillQadami(m, p); });
+    else
+        ichki::yur<true>(t, y, ichki::lotinBoshBit,
+                   [](const auto& m, std::ptrdiff_t p) { return ichki::lotinQadami(m, p); });
+    y.tugat();
+    return r;
+}
+
+std::size_t belgiSoni(std::string_view t) {
+    ichki::Bolgich bol(t);
+    ichki::Sinf s;
+    std::size_t n = 0;
+    while (bol.keyingi(s)) ++n;
+    return n;
+}
+
+namespace {
+bool togrimi(std::string_view t) {
+    for (std::size_t i = 0; i < t.size();) {
+        const auto s = utf8::ochish(t, i);
+        if (s.uzunlik == 0) return false;
+        i += s.uzunlik;
+    }
+    return true;
+}
+}  // namespace
+
+// Invalid bytes have no canonical form: such texts are equal only byte for byte.
+bool tengmi(std::string_view a, std::string_view b) {
+    if (a == b) return true;
+    return togrimi(a) && togrimi(b) && unikod::tengmi(a, b);
+}
+
+}  // namespace harfnur

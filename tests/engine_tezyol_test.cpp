@@ -1,0 +1,109 @@
+// The fast path against the reference path on seeded random texts, and
+// concurrent use of the engine.
+#include <gtest/gtest.h>
+
+#include <random>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "engine/bolgich.h"
+#include "engine/ichki.h"
+#include "engine/ogir.h"
+
+namespace {
+
+// Pieces chosen to sit on every decision the fast path makes: ASCII next to
+// non-ASCII, clusters that span code points, CR LF, case forms, marks and
+// their look-alikes, invalid and truncated sequences.
+const std::vector<std::string>& parchalar() {
+    static const std::vector<std::string> p = {
+        "o", "g", "s", "c", "h", "O", "G", "S", "C", "H", "a", "i", "z", "q", "k", "x", "t",
+        " ", " ", "  ", "\n", "\r", "\r\n", "\t", ".", ",", "(", ")", "2", "-",
+        "'", "`", "\u02BB", "\u2018", "\u2019", "\u02BC", "\u02BD", "\u00B4", "\"",
+        "а", "е", "ё", "и", "й", "о", "у", "ц", "ш", "щ", "ъ", "ь", "ю", "я", "ў", "қ", "ғ", "ҳ",
+        "А", "Е", "Ё", "Ц", "Ш", "Щ", "Ъ", "Ь", "Ю", "Я", "Ў", "Ғ", "Ҳ", "і", "ң", "ԁ",
+        "\u0301", "\u0306", "\u0308", "\u0483", "\u200D", "\u0327",
+        "ö", "Ö", "ş", "ç", "ğ", "İ", "ß", "Σ", "\u212A", "ǅ", "ﬀ",
+        "😀", "👩\u200D💻", "🇺🇿", "\U0001F1FA", "한", "\u1100", "\u1161", "\u11A8", "\u0915\u094D",
+        "\u0600", "\u0E33", "你",
+        "\xFF", "\x80", "\xC3", "\xE2\x80", "\xED\xA0\x80", "\xF4\x90\x80\x80", "\xC0\xAF",
+    };
+    return p;
+}
+
+std::string tasodifiy(std::mt19937& g) {
+    const auto& p = parchalar();
+    std::uniform_int_distribution<std::size_t> uzunlik(0, 40), tanlov(0, p.size() - 1);
+    std::string r;
+    for (std::size_t n = uzunlik(g); n > 0; --n) r += p[tanlov(g)];
+    return r;
+}
+
+TEST(FastPath, AgreesWithReferenceOnRandomTexts) {
+    std::mt19937 g(20261206);
+    for (int i = 0; i < 30000; ++i) {
+        const std::string t = tasodifiy(g);
+        ASSERT_EQ(harfnur::ogir(t), harfnur::ichki::ogirToliq(t)) << "i=" << i;
+        ASSERT_EQ(harfnur::belgiSoni(t), std::size_t(harfnur::ichki::toliqMatn(t).soni())) << "i=" << i;
+    }
+}
+
+TEST(FastPath, AgreesOnLongTextsAcrossWindowShifts) {
+    std::mt19937 g(7);
+    for (int i = 0; i < 40; ++i) {
+        std::string t;
+        while (t.size() < 20000) t += tasodifiy(g);
+        ASSERT_EQ(harfnur::ogir(t), harfnur::ichki::ogirToliq(t)) << "i=" << i;
+    }
+}
+
+// Long stretches of one script with rare odd pieces, so the block lanes run
+// and are entered and left at every kind of boundary.
+std::string birYozuvda(std::mt19937& g, const std::vector<std::string>& asosiy, std::size_t hajm) {
+    const auto& p = parchalar();
+    std::uniform_int_distribution<std::size_t> a(0, asosiy.size() - 1), q(0, p.size() - 1), ehtimol(0, 99);
+    std::string r;
+    while (r.size() < hajm) r += ehtimol(g) < 3 ? p[q(g)] : asosiy[a(g)];
+    return r;
+}
+
+TEST(FastPath, AgreesOnMostlyOneScriptTexts) {
+    const std::vector<std::string> lotin = {"o", "g", "s", "c", "h", "O", "G", "S", "C", "H", "a", "i",
+                                            "z", "k", " ", " ", "'", "`", "\n", "\r\n", ".", "b"};
+    const std::vector<std::string> kirill = {"а", "е", "ё", "о", "у", "ц", "ш", "ъ", "ь", "ю", "я", "ў",
+                                             "қ", "ғ", "ҳ", "Е", "Ц", "Ю", "Ъ", "Ш", " ", " ", ".", "\n"};
+    std::mt19937 g(42);
+    for (int i = 0; i < 400; ++i) {
+        const std::string t = birYozuvda(g, i % 2 ? lotin : kirill, 200 + std::size_t(i) * 5);
+        ASSERT_EQ(harfnur::ogir(t), harfnur::ichki::ogirToliq(t)) << "i=" << i;
+        const auto tez = harfnur::ichki::harflarniSana(t);
+        const auto m = harfnur::ichki::toliqMatn(t);
+        std::size_t kir = 0, boshqa = 0;
+        for (const auto& b : m.belgilar) {
+            if (!(b.sinf & harfnur::ichki::harfBit)) continue;
+            ++(b.sinf & harfnur::ichki::kirillBit ? kir : boshqa);
+        }
+        ASSERT_EQ(tez.kirill, kir) << "i=" << i;
+        ASSERT_EQ(tez.boshqa, boshqa) << "i=" << i;
+    }
+}
+
+TEST(Threads, ConcurrentCallsAgree) {
+    const std::string lotin = "O'zbekiston g'alaba, shahar choy ta'lim mo‘’jiza";
+    const std::string kirill = "Ўзбекистон ғалаба, шаҳар чой таълим МИЛИЦИЯ поезд";
+    const std::string l = harfnur::ichki::ogirToliq(lotin), k = harfnur::ichki::ogirToliq(kirill);
+    std::vector<std::thread> ipler;
+    std::vector<int> xatolar(8, 0);
+    for (int n = 0; n < 8; ++n)
+        ipler.emplace_back([&, n] {
+            for (int i = 0; i < 300; ++i) {
+                if (harfnur::ogir(lotin) != l) ++xatolar[std::size_t(n)];
+                if (harfnur::ogir(kirill) != k) ++xatolar[std::size_t(n)];
+            }
+        });
+    for (auto& t : ipler) t.join();
+    for (int x : xatolar) EXPECT_EQ(x, 0);
+}
+
+}  // namespace
