@@ -55,23 +55,26 @@ KirillChiqishlari kirillChiqishlariniQur() {
 
 namespace harfnur::ichki::yolak {
 
-const std::vector<KirillKod>& kirillKodlar() {
-    static const std::vector<KirillKod> t = [] {
+const KirillKodlar& kirillKodlar() {
+    static const KirillKodlar t = [] {
         const std::uint32_t* j = tezJadval();
         auto sinf = [j](char32_t k) { return j[k] & ~yakkaBit; };
-        // Every neighbour the step can tell apart: absent, a vowel, a
-        // consonant, a hard or soft sign, a capital and a small letter.
-        const Sinf oldin[] = {0, sinf(U'а'), sinf(U'б'), sinf(U'ъ'), sinf(U'ь'), sinf(U'b')};
-        const Sinf keyin[] = {0, sinf(U'Б'), sinf(U'б'), sinf(U'.')};
         struct Oyna3 {
             Sinf s[3];
             Sinf sinf(std::ptrdiff_t d) const { return s[d + 1]; }
         };
-        std::vector<KirillKod> r(0x800);
+        // A Character before and after for each key: bit 0 a consonant,
+        // bit 1 a vowel (never both), bit 2 a capital after.
+        auto oldingi = [&](unsigned kalit) { return kalit & 2 ? sinf(U'а') : kalit & 1 ? sinf(U'б') : Sinf{0}; };
+        auto keyingi = [&](unsigned kalit) { return kalit & 4 ? sinf(U'Б') : sinf(U'б'); };
+        KirillKodlar r;
+        r.kodlar.resize(0x800);
+        r.variantlar.emplace_back();  // index 0: no variants
         for (char32_t k = 0; k < 0x800; ++k) {
-            if (!(j[k] & yakkaBit)) continue;  // stays `sekin`
+            if (!(j[k] & yakkaBit)) continue;  // never let through
+            auto& e = r.kodlar[k];
             const Sinf s = sinf(k);
-            if (!(s & kirillBoshBit)) {
+            if (!(s & kirillBoshBit)) {  // passes unchanged: its own bytes
                 char u[2] = {char(k), 0};
                 std::size_t uz = 1;
                 if (k >= 0x80) {
@@ -79,16 +82,22 @@ const std::vector<KirillKod>& kirillKodlar() {
                     u[1] = char(0x80 | (k & 0x3F));
                     uz = 2;
                 }
-                r[k] = {Parcha(std::string_view(u, uz)), KirillKod::tayyor};
+                e.chiqish = Parcha(std::string_view(u, uz));
                 continue;
             }
-            const auto birinchi = kirillQadami(Oyna3{{0, s, 0}}, 0);
+            std::array<Parcha, 8> v;
             bool bir = true;
-            for (Sinf p : oldin)
-                for (Sinf n : keyin)
-                    bir = bir && kirillQadami(Oyna3{{p, s, n}}, 0)->almashtirish == birinchi->almashtirish;
-            r[k] = {Parcha(birinchi->almashtirish), bir ? KirillKod::tayyor : KirillKod::kontekst};
+            for (unsigned kalit = 0; kalit < 8; ++kalit) {
+                v[kalit] = Parcha(kirillQadami(Oyna3{{oldingi(kalit), s, keyingi(kalit)}}, 0)->almashtirish);
+                bir = bir && v[kalit].sv() == v[0].sv();
+            }
+            e.chiqish = v[0];
+            if (!bir) {
+                e.variant = std::uint8_t(r.variantlar.size());
+                r.variantlar.push_back(v);
+            }
         }
+        if (r.variantlar.size() > 255) std::abort();
         return r;
     }();
     return t;

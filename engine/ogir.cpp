@@ -35,12 +35,28 @@ public:
     // `d` must have 8 readable bytes when k <= 8 and `oqiladi` is true.
     void yoz(const char* d, std::size_t k, bool oqiladi) {
         if (std::size_t(oxir_ - p_) < k) osir(k);
-        if (k <= 8 && oqiladi)
+        if (k <= 8 && oqiladi) {
             std::memcpy(p_, d, 8);
-        else
+        } else if (k >= 8 && k <= 16) {  // two overlapping moves
+            std::memcpy(p_, d, 8);
+            std::memcpy(p_ + k - 8, d + k - 8, 8);
+        } else {
             std::memcpy(p_, d, k);
+        }
         p_ += k;
     }
+    void parcha(const Parcha& p) {
+        if (std::size_t(oxir_ - p_) < 8) osir(8);
+        std::memcpy(p_, p.b, 8);
+        p_ += p.n;
+    }
+    // Room for k bytes (plus 16 of slack) at the returned pointer; hand the
+    // pointer past what was written back to bitdi.
+    char* joy(std::size_t k) {
+        if (std::size_t(oxir_ - p_) < k) osir(k);
+        return p_;
+    }
+    void bitdi(char* p) { p_ = p; }
     void tugat() { s_.resize(std::size_t(p_ - s_.data())); }
 
 private:
@@ -60,7 +76,14 @@ private:
 // The hot state lives in locals whose address is never taken, so writes
 // through char pointers cannot force it back to memory.
 template <bool lotinmi, class Qadami>
-void yur(std::string_view t, Yozuvchi& y, Sinf bosh, Qadami qadami) {
+void yur(std::string_view t, Yozuvchi& y, Sinf bosh, Qadami qadami, Sanoq& sanoq) {
+    // Every Character is counted once, when it is read into the window or
+    // passed over by a lane, so the script choice can be checked afterwards.
+    std::size_t kir = 0, boshqa = 0;
+    auto sana = [&kir, &boshqa](Sinf x) {
+        kir += (x & (harfBit | kirillBit)) == (harfBit | kirillBit);
+        boshqa += (x & (harfBit | kirillBit)) == harfBit;
+    };
     const auto* b = reinterpret_cast<const unsigned char*>(t.data());
     const std::size_t n = t.size();
     std::size_t nusxa = 0;  // start of the bytes not yet written
@@ -68,6 +91,7 @@ void yur(std::string_view t, Yozuvchi& y, Sinf bosh, Qadami qadami) {
         y.yoz(t.data() + nusxa, gacha - nusxa, nusxa + 8 <= n);
         nusxa = gacha;
     };
+    // Replacements come from Parcha buffers, with 8 readable bytes.
     auto almashtir = [&](std::string_view a) { y.yoz(a.data(), a.size(), true); };
 
     Bolgich bol(t);
@@ -87,11 +111,11 @@ void yur(std::string_view t, Yozuvchi& y, Sinf bosh, Qadami qadami) {
         boshC = k;
         s2 = s3 = s4 = 0;
         boshN = boshNN = n;
-        if (bol.keyingi(x)) ++oldinda, s2 = x;
+        if (bol.keyingi(x)) ++oldinda, s2 = x, sana(x);
         boshN = bol.orni();
-        if (oldinda == 1 && bol.keyingi(x)) ++oldinda, s3 = x;
+        if (oldinda == 1 && bol.keyingi(x)) ++oldinda, s3 = x, sana(x);
         boshNN = bol.orni();
-        if (oldinda == 2 && bol.keyingi(x)) ++oldinda, s4 = x;
+        if (oldinda == 2 && bol.keyingi(x)) ++oldinda, s4 = x, sana(x);
         j = bol.orni();
         tez = bol.navbatBoshmi();
     };
@@ -105,8 +129,8 @@ void yur(std::string_view t, Yozuvchi& y, Sinf bosh, Qadami qadami) {
                 // Three one-byte Characters in the window and ASCII ahead.
                 if (j == boshC + 3) {
                     auto kx = yolak::LotinKontekst::sinflardan(s0, s1, otkaz != 0);
-                    k = yolak::lotinAscii(b, n, boshC, kx, nusxala, [&](const Parcha& p, std::size_t keyin) {
-                        y.yoz(p.b, p.n, true);
+                    k = yolak::lotinAscii(b, n, boshC, j, boshqa, kx, nusxala, [&](const Parcha& p, std::size_t keyin) {
+                        y.parcha(p);
                         nusxa = keyin;
                     });
                     if (k != boshC) {
@@ -117,8 +141,7 @@ void yur(std::string_view t, Yozuvchi& y, Sinf bosh, Qadami qadami) {
                 }
             } else {
                 nusxala(boshC);
-                k = yolak::kirill(b, n, boshC, jadval, s1, s0,
-                                  [&](std::string_view p) { y.yoz(p.data(), p.size(), true); });
+                k = yolak::kirill(b, n, boshC, j, kir, boshqa, jadval, s1, s0, y);
                 nusxa = k;
             }
             if (k != boshC) {
@@ -145,12 +168,13 @@ void yur(std::string_view t, Yozuvchi& y, Sinf bosh, Qadami qadami) {
             if (tez && j < n) r = tezBelgi(b + j, n - j, jadval);
             if (r) {
                 yangi = Sinf(r);
+                sana(yangi);
                 j += r >> 32;
             } else {
                 bol.orniniQoy(j);
                 Sinf x = 0;
                 if (bol.keyingi(x))
-                    yangi = x;
+                    yangi = x, sana(x);
                 else
                     --oldinda;
                 j = bol.orni();
@@ -169,6 +193,8 @@ void yur(std::string_view t, Yozuvchi& y, Sinf bosh, Qadami qadami) {
         boshNN = yangiBosh;
     }
     nusxala(n);
+    sanoq.kirill = kir;
+    sanoq.boshqa = boshqa;
 }
 
 // Letters a..z and A..Z among eight ASCII bytes.
@@ -180,44 +206,19 @@ inline int asciiHarflar(std::uint64_t w) {
     return int((m * 0x0101010101010101ull) >> 56);
 }
 
-// Counts the letters of eight bytes at a Character start when they are
-// ASCII and two-byte Cyrillic letters (U+0400..U+04FF but U+0482..U+0489),
-// all of which are Alphabetic and stand alone, and the byte after
-// them starts such a code point too. Returns the bytes consumed (8, or 7 when
-// the eighth byte leads a code point), or 0 when the slow count must decide.
-inline unsigned sakkizBayt(std::uint64_t w, unsigned keyingi, Sanoq& s) {
-    using yolak::teng;
-    using yolak::yigish;
-    constexpr std::uint64_t yuqori = 0x8080808080808080ull;
-    if (!(w & yuqori)) {
+// Counts the letters of eight bytes checked by yolak::kirillSoz.
+inline unsigned sakkizBayt(std::uint64_t w, unsigned keyingi, unsigned keyingi2, Sanoq& s) {
+    if (!(w & 0x8080808080808080ull)) {
         if (keyingi >= 0x80) return 0;
         s.boshqa += std::size_t(asciiHarflar(w));
         return 8;
     }
-    const std::uint64_t h = w & yuqori;
-    const unsigned ascii = unsigned(yigish(~w & yuqori));
-    const unsigned davom = unsigned(yigish(h & ~((w << 1) & yuqori)));  // 10xxxxxx
-    const unsigned d2 = unsigned(yigish(teng(w, 0xD2)));
-    const unsigned bosh = unsigned(yigish(teng(w, 0xD0) | teng(w, 0xD1) | teng(w, 0xD3))) | d2;
-    if ((ascii | davom | bosh) != 0xFF) return 0;
-    // After D2, continuations 82..89 are U+0482..U+0489: a sign and combining marks.
-    const std::uint64_t y = w ^ yuqori;
-    const unsigned belgilar = unsigned(yigish(yolak::oraliqda(y & ~yuqori, 0x02, 0x09) & ~y & yuqori));
-    if (belgilar & (d2 << 1)) return 0;
-    unsigned uz = 8;
-    if (bosh & 0x80) {
-        uz = 7;  // the eighth byte leads the next code point: it must stand alone
-        if ((d2 & 0x80) && keyingi - 0x82u <= 0x89u - 0x82u) return 0;
-    } else if (!(keyingi < 0x80 || keyingi == 0xD0 || keyingi == 0xD1 || keyingi == 0xD3)) {
-        // (a D2 after the word could lead a combining mark: let the slow count look)
-        return 0;
-    }
-    const unsigned ichida = uz == 8 ? 0xFFu : 0x7Fu;
-    if ((davom & ichida) != ((bosh << 1) & ichida)) return 0;  // every lead has its continuation
-    const unsigned kir = bosh & ichida;
-    s.kirill += std::size_t((kir * 0x08040201u >> 3 & 0x11111111u) * 0x11111111u >> 28);
-    s.boshqa += std::size_t(asciiHarflar(w & ~((h >> 7) * 0xFF)));
-    return uz;
+    const yolak::KirillSoz k = yolak::kirillSoz(w, keyingi, keyingi2);
+    if (k.uzunlik == 0) return 0;
+    constexpr std::uint64_t B = 0x0101010101010101ull;
+    s.kirill += std::size_t(((k.kirill >> 7) * B) >> 56);
+    s.boshqa += std::size_t(asciiHarflar(w & ~(((w & 0x8080808080808080ull) >> 7) * 0xFF)));
+    return k.uzunlik;
 }
 
 }  // namespace
@@ -241,10 +242,10 @@ Sanoq harflarniSana(std::string_view t) {
             Sinf kut = 0;
             std::size_t kutBosh = 0;
             for (;;) {
-                if (j + 9 <= n) {
+                if (j + 10 <= n) {
                     std::uint64_t w;
                     std::memcpy(&w, b + j, 8);
-                    if (const unsigned qadam = sakkizBayt(w, b[j + 8], s)) {
+                    if (const unsigned qadam = sakkizBayt(w, b[j + 8], b[j + 9], s)) {
                         if (kutadi) sana(kut), kutadi = false;
                         j += qadam;
                         continue;
@@ -306,14 +307,26 @@ std::string ogirToliq(std::string_view t) {
 std::string ogir(std::string_view t) {
     std::string r;
     if (t.empty()) return r;
-    ichki::Yozuvchi y(r, t.size() + t.size() / 16);
-    if (ichki::harflarniSana(t).kirillmi())
-        ichki::yur<false>(t, y, ichki::kirillBoshBit,
-                   [](const auto& m, std::ptrdiff_t p) { return ichki::kirillQadami(m, p); });
-    else
-        ichki::yur<true>(t, y, ichki::lotinBoshBit,
-                   [](const auto& m, std::ptrdiff_t p) { return ichki::lotinQadami(m, p); });
-    y.tugat();
+    // One pass converts and counts. The step is guessed from the start of the
+    // text and the walk is redone with the other one if the whole count
+    // disagrees, which only mixed texts near a tie ever do.
+    const bool taxmin = ichki::harflarniSana(t.substr(0, std::min<std::size_t>(t.size(), 4096))).kirillmi();
+    auto yur = [&](bool kirillmi) {
+        ichki::Sanoq s;
+        r.clear();
+        ichki::Yozuvchi y(r, t.size() + t.size() / 16);
+        if (kirillmi)
+            ichki::yur<false>(
+                t, y, ichki::kirillBoshBit,
+                [](const auto& m, std::ptrdiff_t p) { return ichki::kirillQadami(m, p); }, s);
+        else
+            ichki::yur<true>(
+                t, y, ichki::lotinBoshBit,
+                [](const auto& m, std::ptrdiff_t p) { return ichki::lotinQadami(m, p); }, s);
+        y.tugat();
+        return s.kirillmi();
+    };
+    if (yur(taxmin) != taxmin) yur(!taxmin);
     return r;
 }
 

@@ -51,6 +51,7 @@ Sinf sinfla(std::string_view belgi) {
     if (sh == Shakl::o || sh == Shakl::g || sh == Shakl::s || sh == Shakl::c || (s & okinaBit))
         s |= lotinBoshBit;
     if (kalit(s) != 0) s |= kirillBoshBit;
+    if ((s & harfBit) && !(s & unliBit) && shaklMatni != "ъ" && shaklMatni != "ь") s |= undoshBit;
     return s;
 }
 

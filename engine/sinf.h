@@ -19,6 +19,7 @@ inline constexpr Sinf tutuqBit = 1u << 4;    // member of tutuqlar
 inline constexpr Sinf unliBit = 1u << 5;     // lower-cased form in kirillUnlilar
 inline constexpr Sinf lotinBoshBit = 1u << 6;   // a Latin rule may start here (o g s c or a mark)
 inline constexpr Sinf kirillBoshBit = 1u << 7;  // a Cyrillic row applies (has a key)
+inline constexpr Sinf undoshBit = 1u << 11;     // a letter after which е reads "e", not "ye"
 
 // Lower-cased form among the letters the Latin step knows.
 enum class Shakl : Sinf { yoq = 0, o, g, s, c, h };

@@ -3,8 +3,13 @@
 // agreement test against the reference path holds them to it.
 #pragma once
 
+#include <array>
 #include <cstdint>
+#include <string_view>
 #include <cstring>
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 #include <vector>
 
 #include "engine/bolgich.h"
@@ -30,8 +35,67 @@ inline std::uint64_t oraliqda(std::uint64_t w, unsigned char past, unsigned char
     const std::uint64_t oshdi = w + birlar * (0x7Fu - yuqorisi);
     return kamida & ~oshdi & yuqori;
 }
+inline int sanaBitlar(std::uint64_t x) {
+    x = x - ((x >> 1) & 0x5555555555555555ull);
+    x = (x & 0x3333333333333333ull) + ((x >> 2) & 0x3333333333333333ull);
+    x = (x + (x >> 4)) & 0x0F0F0F0F0F0F0F0Full;
+    return int((x * 0x0101010101010101ull) >> 56);
+}
+
 // One bit per byte, byte 0 in bit 0.
 inline std::uint64_t yigish(std::uint64_t bayroqlar) { return ((bayroqlar >> 7) * 0x0102040810204080ull) >> 56; }
+
+// One bit per byte of 64 ASCII bytes: letters, marks (' and `), o g s c h in
+// either case, and capitals.
+struct Maskalar {
+    std::uint64_t L = 0, M = 0, O = 0, G = 0, S = 0, C = 0, H = 0, U = 0;
+};
+
+#if defined(__SSE2__)
+inline Maskalar maskala(const unsigned char* p) {
+    Maskalar m;
+    const __m128i kichiklash = _mm_set1_epi8(0x20);
+    auto bit = [](__m128i v) { return std::uint64_t(unsigned(_mm_movemask_epi8(v))); };
+    auto teng8 = [](__m128i v, char c) { return _mm_cmpeq_epi8(v, _mm_set1_epi8(c)); };
+    auto oraliq8 = [](__m128i v, char past, char yuqorisi) {
+        return _mm_and_si128(_mm_cmpgt_epi8(v, _mm_set1_epi8(char(past - 1))),
+                             _mm_cmplt_epi8(v, _mm_set1_epi8(char(yuqorisi + 1))));
+    };
+    for (int i = 0; i < 4; ++i) {
+        const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + 16 * i));
+        const __m128i x = _mm_or_si128(v, kichiklash);
+        const int s = 16 * i;
+        m.L |= bit(oraliq8(x, 'a', 'z')) << s;
+        m.U |= bit(oraliq8(v, 'A', 'Z')) << s;
+        m.M |= bit(_mm_or_si128(teng8(v, '\''), teng8(v, '`'))) << s;
+        m.O |= bit(teng8(x, 'o')) << s;
+        m.G |= bit(teng8(x, 'g')) << s;
+        m.S |= bit(teng8(x, 's')) << s;
+        m.C |= bit(teng8(x, 'c')) << s;
+        m.H |= bit(teng8(x, 'h')) << s;
+    }
+    return m;
+}
+#else
+inline Maskalar maskala(const unsigned char* p) {
+    Maskalar m;
+    for (int i = 0; i < 8; ++i) {
+        std::uint64_t w;
+        std::memcpy(&w, p + 8 * i, 8);
+        const std::uint64_t x = w | (birlar * 0x20);  // folds A-Z onto a-z
+        const int s = 8 * i;
+        m.L |= yigish(oraliqda(x, 'a', 'z')) << s;
+        m.U |= yigish(oraliqda(w, 'A', 'Z')) << s;
+        m.M |= yigish(teng(w, '\'') | teng(w, '`')) << s;
+        m.O |= yigish(teng(x, 'o')) << s;
+        m.G |= yigish(teng(x, 'g')) << s;
+        m.S |= yigish(teng(x, 's')) << s;
+        m.C |= yigish(teng(x, 'c')) << s;
+        m.H |= yigish(teng(x, 'h')) << s;
+    }
+    return m;
+}
+#endif
 
 // What the Latin rules need to know of the two Characters before a block
 // and whether its first Character was consumed by a rule before it.
@@ -47,28 +111,19 @@ struct LotinKontekst {
 // k + 67 are ASCII (so the two bytes after a block are Characters of their
 // own). Calls `nusxala(pos)` to copy pending input up to pos and
 // `almashtir(text, pos_after)` for each replacement. Returns where it stopped.
+// Letters at or after `sanash` are added to `boshqa`.
 template <class Nusxala, class Almashtir>
-std::size_t lotinAscii(const unsigned char* b, std::size_t n, std::size_t k, LotinKontekst& kx,
-                       Nusxala nusxala, Almashtir almashtir) {
+std::size_t lotinAscii(const unsigned char* b, std::size_t n, std::size_t k, std::size_t sanash,
+                       std::size_t& boshqa, LotinKontekst& kx, Nusxala nusxala, Almashtir almashtir) {
     const LotinChiqishlari& ch = lotinChiqishlari();
     while (k + 67 <= n) {
         std::uint64_t w[8];
         std::memcpy(w, b + k, 64);
-        std::uint64_t hammasi = w[0] | w[1] | w[2] | w[3] | w[4] | w[5] | w[6] | w[7];
+        const std::uint64_t hammasi = w[0] | w[1] | w[2] | w[3] | w[4] | w[5] | w[6] | w[7];
         if ((hammasi & yuqori) || ((b[k + 64] | b[k + 65] | b[k + 66]) & 0x80)) break;
-        std::uint64_t L = 0, M = 0, O = 0, G = 0, S = 0, C = 0, H = 0, U = 0;
-        for (int i = 0; i < 8; ++i) {
-            const std::uint64_t x = w[i] | (birlar * 0x20);  // folds A-Z onto a-z
-            const int s = 8 * i;
-            L |= yigish(oraliqda(x, 'a', 'z')) << s;
-            U |= yigish(oraliqda(w[i], 'A', 'Z')) << s;
-            M |= yigish(teng(w[i], '\'') | teng(w[i], '`')) << s;
-            O |= yigish(teng(x, 'o')) << s;
-            G |= yigish(teng(x, 'g')) << s;
-            S |= yigish(teng(x, 's')) << s;
-            C |= yigish(teng(x, 'c')) << s;
-            H |= yigish(teng(x, 'h')) << s;
-        }
+        const Maskalar m = maskala(b + k);
+        const std::uint64_t L = m.L, M = m.M, O = m.O, G = m.G, S = m.S, C = m.C, H = m.H, U = m.U;
+        boshqa += std::size_t(sanaBitlar(sanash > k ? L >> (sanash - k) : L));
         auto harfmi = [](unsigned c) { return std::uint64_t(((c | 0x20) - 'a') < 26u); };
         const unsigned c64 = b[k + 64], c65 = b[k + 65];
         const std::uint64_t OG = O | G;
@@ -110,51 +165,124 @@ std::size_t lotinAscii(const unsigned char* b, std::size_t n, std::size_t k, Lot
 
 // ---- Cyrillic over one- and two-byte code points, one table look-up each ----
 
-// For a code point below U+0800 standing as a Character of its own: its
-// output when no neighbour can change it (a lower-case letter, a sign, an
-// untouched Character), else a note that the step must see its neighbours.
-struct KirillKod {
-    Parcha chiqish;
-    enum Tur : std::uint8_t { tayyor, kontekst, sekin } tur = sekin;
+// For each code point below U+0800 that kirillSoz lets through, its
+// output from the Cyrillic step. Where the neighbours matter (е, ц, a capital
+// with a two-letter output) the output is one of eight, picked by what the
+// step can see of them: whether the Character before makes е read "e", whether
+// it is a Cyrillic vowel, and whether the one after is a capital letter.
+struct KirillKodlar {
+    struct Kod {
+        Parcha chiqish;
+        std::uint8_t variant = 0;  // 0: `chiqish` always; else an index into `variantlar`
+    };
+    std::vector<Kod> kodlar;
+    std::vector<std::array<Parcha, 8>> variantlar;
 };
-const std::vector<KirillKod>& kirillKodlar();
+const KirillKodlar& kirillKodlar();
 
-// Converts Cyrillic-step text from k on while every code point is one or two
-// bytes long and stands alone. `oldingi`/`oldingi2` are the classes of the
-// Characters before k and are updated. `yoz` writes a piece of output.
-// Returns where it stopped; everything before it has been written.
-template <class Yoz>
-std::size_t kirill(const unsigned char* b, std::size_t n, std::size_t k, const std::uint32_t* jadval,
-                   Sinf& oldingi, Sinf& oldingi2, Yoz yoz) {
-    const KirillKod* t = kirillKodlar().data();
-    auto ochish = [b, n](std::size_t x, unsigned& kod) { return qisqaKod(b, x, n, kod); };
-    if (k >= n) return k;
-    unsigned kod;
-    unsigned uz = ochish(k, kod);
-    while (uz != 0 && t[kod].tur != KirillKod::sekin) {
-        const std::size_t keyin = k + uz;
-        unsigned kod2 = 0, uz2 = 0;
-        Sinf keyingi = 0;
-        if (keyin < n) {
-            uz2 = ochish(keyin, kod2);
-            if (uz2 == 0 || t[kod2].tur == KirillKod::sekin || (kod == '\r' && kod2 == '\n')) break;
-            keyingi = jadval[kod2] & ~yakkaBit;
+inline unsigned kirillKaliti(Sinf oldingi, Sinf keyingi) {
+    return ((oldingi & undoshBit) ? 1u : 0u) | ((oldingi & unliBit) ? 2u : 0u) |
+           (((keyingi & (harfBit | kichikBit)) == harfBit) ? 4u : 0u);
+}
+
+// Eight bytes at a Character start made only of ASCII and two-byte Cyrillic
+// letters (U+0400..U+04FF but the sign and marks U+0482..U+0489), all of
+// which are Alphabetic and stand alone, where the code point after them
+// stands alone too (`keyingi` and `keyingi2` are the bytes after the eight).
+// Flags sit in the
+// high bit of each byte.
+struct KirillSoz {
+    unsigned uzunlik = 0;      // 8, 7 when the eighth byte leads a code point, 0: not such bytes
+    std::uint64_t boshlar = 0;  // first bytes of the code points counted
+    std::uint64_t kirill = 0;   // first bytes of the Cyrillic letters among them
+};
+inline KirillSoz kirillSoz(std::uint64_t w, unsigned keyingi, unsigned keyingi2) {
+    constexpr std::uint64_t H = 0x8080808080808080ull, B = 0x0101010101010101ull;
+    // Written without branches on the data: whether the word holds seven or
+    // eight bytes' worth changes from word to word and would not predict.
+    const std::uint64_t ascii = ~w & H;
+    const std::uint64_t bosh = teng(w & (B * 0xFC), 0xD0);  // D0..D3
+    const std::uint64_t davom = w & H & ~(w << 1);          // 10xxxxxx
+    const std::uint64_t yetti = bosh >> 63;  // the eighth byte leads the next code point
+    const std::uint64_t ichida = ~std::uint64_t{0} >> (yetti * 8);
+    // D2 82..D2 89 are U+0482..U+0489: a sign and combining marks.
+    const std::uint64_t d2 = teng(w, 0xD2);
+    const std::uint64_t t7 = (w ^ H) & ~H;
+    const std::uint64_t belgi = (t7 + B * 0x7E) & ~(t7 + B * 0x76) & davom;
+    // The code point after the counted ones must stand alone as well.
+    const bool keyingiYakka = keyingi < 0x80 || keyingi == 0xD0 || keyingi == 0xD1 || keyingi == 0xD3 ||
+                              (keyingi == 0xD2 && keyingi2 - 0x82u > 0x89u - 0x82u);
+    const bool keyingiBelgi = keyingi - 0x82u <= 0x89u - 0x82u;
+    const bool oxiriYaxshi = yetti ? !((d2 >> 63) && keyingiBelgi) : keyingiYakka;
+    const bool yaxshi = (ascii | bosh | davom) == H                         // nothing else
+                        && (davom & ichida) == ((bosh << 8) & ichida)       // leads have continuations
+                        && !(belgi & (d2 << 8)) && oxiriYaxshi;
+    if (!yaxshi) return {};
+    return {unsigned(8 - yetti), (ascii | bosh) & ichida, bosh & ichida};
+}
+
+// Converts Cyrillic-step text eight bytes at a time from k on while
+// kirillSoz accepts them. `oldingi` is the class of the Character before k;
+// it and `oldingi2` (the one before that) are updated. Output goes through
+// `y` (a Yozuvchi). Returns where it stopped; everything before is written.
+// Letters at or after `sanash` are added to the counts.
+template <class Yozuvchi>
+std::size_t kirill(const unsigned char* b, std::size_t n, std::size_t k, std::size_t sanash,
+                   std::size_t& kir, std::size_t& boshqa, const std::uint32_t* jadval, Sinf& oldingi,
+                   Sinf& oldingi2, Yozuvchi& y) {
+    const KirillKodlar& jadvallar = kirillKodlar();
+    const KirillKodlar::Kod* t = jadvallar.kodlar.data();
+    const std::array<Parcha, 8>* variantlar = jadvallar.variantlar.data();
+    auto kodi = [b](std::size_t x) -> unsigned {
+        const unsigned c0 = b[x];
+        return c0 < 0x80 ? c0 : ((c0 & 0x1Fu) << 6 | (b[x + 1] & 0x3Fu));
+    };
+    while (k + 10 <= n) {
+        // Up to four words at once: one loop exit to mispredict per 32 bytes.
+        std::uint64_t boshlar = 0, kirillar = 0, harflar = 0;  // one bit per byte from k
+        std::size_t uz = 0;
+        for (int i = 0; i < 4 && k + uz + 10 <= n; ++i) {
+            std::uint64_t w;
+            std::memcpy(&w, b + k + uz, 8);
+            const KirillSoz soz = kirillSoz(w, b[k + uz + 8], b[k + uz + 9]);
+            if (soz.uzunlik == 0) break;
+            boshlar |= yigish(soz.boshlar) << uz;
+            kirillar |= yigish(soz.kirill) << uz;
+            harflar |= yigish(oraliqda((w & ~(((w & yuqori) >> 7) * 0xFF)) | (birlar * 0x20), 'a', 'z')) << uz;
+            uz += soz.uzunlik;
         }
-        const Sinf joriy = jadval[kod] & ~yakkaBit;
-        if (t[kod].tur == KirillKod::tayyor) {
-            yoz(t[kod].chiqish.sv());
-        } else {
-            struct {
-                Sinf s[3];
-                Sinf sinf(std::ptrdiff_t d) const { return s[d + 1]; }
-            } const oyna{{oldingi, joriy, keyingi}};
-            yoz(kirillQadami(oyna, 0)->almashtirish);
+        if (uz == 0) break;
+        const std::uint64_t yangi = sanash > k ? ~std::uint64_t{0} << (sanash - k) : ~std::uint64_t{0};
+        kir += std::size_t(sanaBitlar(kirillar & yangi));
+        boshqa += std::size_t(sanaBitlar(harflar & yangi));
+
+        // First the code points and classes, then the outputs with both
+        // neighbours at hand, so no branch depends on which letter it is.
+        unsigned kodlar[32];
+        Sinf sinflar[34];
+        sinflar[0] = oldingi2;
+        sinflar[1] = oldingi;
+        int m = 0;
+        for (std::uint64_t f = boshlar; f; f &= f - 1, ++m) {
+            const unsigned kod = kodi(k + std::size_t(__builtin_ctzll(f)));
+            kodlar[m] = kod;
+            sinflar[m + 2] = jadval[kod] & ~yakkaBit;
         }
-        oldingi2 = oldingi;
-        oldingi = joriy;
-        k = keyin;
-        kod = kod2;
-        uz = uz2;
+        unsigned keyingiKod;
+        const Sinf keyingi = qisqaKod(b, k + uz, n, keyingiKod) ? jadval[keyingiKod] & ~yakkaBit : xatoBaytSinfi;
+        sinflar[m + 2] = keyingi;
+        char* p = y.joy(32 * 4 + 8);
+        for (int i = 0; i < m; ++i) {
+            const KirillKodlar::Kod& e = t[kodlar[i]];
+            const Parcha& c = e.variant ? variantlar[e.variant][kirillKaliti(sinflar[i + 1], sinflar[i + 3])]
+                                        : e.chiqish;
+            std::memcpy(p, c.b, 8);
+            p += c.n;
+        }
+        y.bitdi(p);
+        oldingi2 = sinflar[m];
+        oldingi = sinflar[m + 1];
+        k += uz;
     }
     return k;
 }
