@@ -215,7 +215,7 @@ inline KirillSoz kirillSoz(std::uint64_t w, unsigned keyingi, unsigned keyingi2)
     const bool keyingiBelgi = keyingi - 0x82u <= 0x89u - 0x82u;
     const bool oxiriYaxshi = yetti ? !((d2 >> 63) && keyingiBelgi) : keyingiYakka;
     const bool yaxshi = (ascii | bosh | davom) == H                         // nothing else
-                        && (davom & ichida) == ((bosh << 8) & ichida)       // leads have continuations
+                        && davom == ((bosh & ichida) << 8)                  // each lead has its continuation
                         && !(belgi & (d2 << 8)) && oxiriYaxshi;
     if (!yaxshi) return {};
     return {unsigned(8 - yetti), (ascii | bosh) & ichida, bosh & ichida};
@@ -259,7 +259,7 @@ std::size_t kirill(const unsigned char* b, std::size_t n, std::size_t k, std::si
         // First the code points and classes, then the outputs with both
         // neighbours at hand, so no branch depends on which letter it is.
         unsigned kodlar[32];
-        Sinf sinflar[34];
+        Sinf sinflar[32 + 3];  // two before, up to 32 in the words, one after
         sinflar[0] = oldingi2;
         sinflar[1] = oldingi;
         int m = 0;

@@ -211,6 +211,11 @@ TEST(InvalidBytes, PassUnchangedAndSplitCharacters) {
         {"Ё\xFFЁ", "Yo\xFFYo"},
         {"\xFF\u0301ш", "\xFF\u0301ş"},         // the mark starts a Character of its own
         {"sh\xE2\x80", "ş\xE2\x80"},           // truncated sequence at the end
+        // Thirty-two one-byte Characters in a row after Cyrillic.
+        {"ўзб" + std::string(40, '.'), "özb" + std::string(40, '.')},
+        // A lead byte right before another lead, inside a word of Cyrillic.
+        {"\xd0\x8e\xd0\xb7\xd0\xb1\xd0\xb5\xd0\xd0\xba\xd0\xb8\xd1\x81\xd1\xd0\xbe\xd0",
+         "\xc3\x96zbe\xd0kis\xd1o\xd0"},
     });
 }
 

@@ -1,0 +1,26 @@
+#!/usr/bin/env bash
+# Installs the Debian packages the project needs, only those missing.
+# Usage: scripts/kerakli.sh [build|desktop|all]
+set -euo pipefail
+
+build_pkgs=(cmake g++ clang libclang-rt-14-dev pkg-config libicu-dev libgtest-dev libgmock-dev libbenchmark-dev)
+desktop_pkgs=()
+
+case "${1:-all}" in
+  build) want=("${build_pkgs[@]}") ;;
+  desktop) want=("${desktop_pkgs[@]}") ;;
+  all) want=("${build_pkgs[@]}" "${desktop_pkgs[@]}") ;;
+  *) echo "kerakli.sh: unknown set '$1' (build, desktop or all)" >&2; exit 2 ;;
+esac
+
+missing=()
+for p in "${want[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q '^install ok installed$' || missing+=("$p")
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+sudo=""
+[ "$(id -u)" -eq 0 ] || sudo="sudo"
+echo "Installing: ${missing[*]}" >&2
+$sudo apt-get update -qq
+DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null

@@ -1,0 +1,34 @@
+#!/usr/bin/env bash
+# Sets up, builds and runs every test: the normal build, an ASan+UBSan build,
+# a ThreadSanitizer build of the threaded tests, and a short fuzzing run.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+bash scripts/kerakli.sh all
+
+jobs=$(nproc)
+configure() {  # dir, extra cmake args...
+  local dir=$1; shift
+  cmake -S . -B "$dir" -DCMAKE_BUILD_TYPE=Release "$@" >/dev/null
+  cmake --build "$dir" -j"$jobs" >/dev/null
+}
+
+echo "== build"
+configure build
+echo "== ASan+UBSan build"
+configure build-asan -DHARFNUR_SANITIZE=address -DHARFNUR_BENCH=OFF
+echo "== TSan build"
+configure build-tsan -DHARFNUR_SANITIZE=thread -DHARFNUR_BENCH=OFF
+echo "== fuzz build"
+configure build-fuzz -DCMAKE_CXX_COMPILER=clang++ -DHARFNUR_FUZZ=ON -DHARFNUR_BENCH=OFF -DBUILD_TESTING=OFF
+
+echo "== sanitizers"
+(cd build-asan && ctest --output-on-failure -j"$jobs" >/tmp/harfnur-asan.log 2>&1) || { cat /tmp/harfnur-asan.log; exit 1; }
+tail -n 1 /tmp/harfnur-asan.log
+(cd build-tsan && TSAN_OPTIONS=halt_on_error=1 ctest --output-on-failure -R 'Threads|Navbat|Jurnal' >/tmp/harfnur-tsan.log 2>&1) || { cat /tmp/harfnur-tsan.log; exit 1; }
+tail -n 1 /tmp/harfnur-tsan.log
+echo "== fuzzing (20 s)"
+(cd build-fuzz && ctest --output-on-failure -R fuzz >/tmp/harfnur-fuzz.log 2>&1) || { cat /tmp/harfnur-fuzz.log; exit 1; }
+tail -n 1 /tmp/harfnur-fuzz.log
+
+echo "== tests"
+cd build && ctest --output-on-failure -j"$jobs"
