@@ -237,6 +237,11 @@ std::size_t kirill(const unsigned char* b, std::size_t n, std::size_t k, std::si
         const unsigned c0 = b[x];
         return c0 < 0x80 ? c0 : ((c0 & 0x1Fu) << 6 | (b[x + 1] & 0x3Fu));
     };
+    // Code points of the last two Characters written, or yoqKod before the
+    // first, when the classes passed in still hold.
+    constexpr unsigned yoqKod = ~0u;
+    unsigned oldingiKod = yoqKod, oldingiKod2 = yoqKod;
+    auto sinfi0 = [&](unsigned kod, Sinf yoqsa) { return kod == yoqKod ? yoqsa : jadval[kod] & ~yakkaBit; };
     while (k + 10 <= n) {
         // Up to four words at once: one loop exit to mispredict per 32 bytes.
         std::uint64_t boshlar = 0, kirillar = 0, harflar = 0;  // one bit per byte from k
@@ -256,33 +261,32 @@ std::size_t kirill(const unsigned char* b, std::size_t n, std::size_t k, std::si
         kir += std::size_t(sanaBitlar(kirillar & yangi));
         boshqa += std::size_t(sanaBitlar(harflar & yangi));
 
-        // First the code points and classes, then the outputs with both
-        // neighbours at hand, so no branch depends on which letter it is.
-        unsigned kodlar[32];
-        Sinf sinflar[32 + 3];  // two before, up to 32 in the words, one after
-        sinflar[0] = oldingi2;
-        sinflar[1] = oldingi;
-        int m = 0;
-        for (std::uint64_t f = boshlar; f; f &= f - 1, ++m) {
-            const unsigned kod = kodi(k + std::size_t(__builtin_ctzll(f)));
-            kodlar[m] = kod;
-            sinflar[m + 2] = jadval[kod] & ~yakkaBit;
-        }
-        unsigned keyingiKod;
-        const Sinf keyingi = qisqaKod(b, k + uz, n, keyingiKod) ? jadval[keyingiKod] & ~yakkaBit : xatoBaytSinfi;
-        sinflar[m + 2] = keyingi;
+        // Neighbours' classes are looked up only for the few code points
+        // whose output depends on them (е, ц, capitals with two letters).
         char* p = y.joy(32 * 4 + 8);
-        for (int i = 0; i < m; ++i) {
-            const KirillKodlar::Kod& e = t[kodlar[i]];
-            const Parcha& c = e.variant ? variantlar[e.variant][kirillKaliti(sinflar[i + 1], sinflar[i + 3])]
-                                        : e.chiqish;
-            std::memcpy(p, c.b, 8);
-            p += c.n;
+        for (std::uint64_t f = boshlar; f; f &= f - 1) {
+            const unsigned kod = kodi(k + std::size_t(__builtin_ctzll(f)));
+            const KirillKodlar::Kod& e = t[kod];
+            const Parcha* c = &e.chiqish;
+            if (e.variant) {
+                const std::uint64_t qolgan = f & (f - 1);
+                unsigned keyingiKod = 0;
+                const Sinf keyingi = qolgan ? jadval[kodi(k + std::size_t(__builtin_ctzll(qolgan)))] & ~yakkaBit
+                                     : qisqaKod(b, k + uz, n, keyingiKod) ? jadval[keyingiKod] & ~yakkaBit
+                                                                          : xatoBaytSinfi;
+                c = &variantlar[e.variant][kirillKaliti(sinfi0(oldingiKod, oldingi), keyingi)];
+            }
+            std::memcpy(p, c->b, 8);
+            p += c->n;
+            oldingiKod2 = oldingiKod;
+            oldingiKod = kod;
         }
         y.bitdi(p);
-        oldingi2 = sinflar[m];
-        oldingi = sinflar[m + 1];
         k += uz;
+    }
+    if (oldingiKod != yoqKod) {
+        oldingi2 = sinfi0(oldingiKod2, oldingi);
+        oldingi = sinfi0(oldingiKod, oldingi);
     }
     return k;
 }
