@@ -16,10 +16,10 @@ inline std::string gaplar(const std::vector<const char*>& sozlar, std::size_t ha
     while (r.size() < hajm) {
         const std::size_t n = uzunlik(g);
         for (std::size_t i = 0; i < n; ++i) {
-            std::string w = sozlar[soz(g)];
-            if (i == 0 && static_cast<unsigned char>(w[0]) < 0x80) w[0] = char(w[0] - 'a' + 'A');
-            r += w;
-            r += i + 1 == n ? ".\n" : (i % 5 == 4 ? ", " : " ");
+            const std::size_t bosh = r.size();
+            r.append(sozlar[soz(g)]);
+            if (i == 0 && static_cast<unsigned char>(r[bosh]) < 0x80) r[bosh] = char(r[bosh] - 'a' + 'A');
+            r.append(i + 1 == n ? ".\n" : (i % 5 == 4 ? ", " : " "));
         }
     }
     return r;

@@ -1,0 +1,80 @@
+#include "pipeline/imlochi.h"
+
+#include <string>
+
+#include "engine/ogir.h"
+#include "pipeline/jurnal.h"
+
+namespace harfnur {
+
+void Imlochi::tugma(const Platforma& p, std::uint16_t kod, std::uint64_t bayroqlar) {
+    p.tugmalar.bos(kod, bayroqlar);
+    p.soat.uxla(tugmaTinishi);
+}
+
+void Imlochi::qoyibYuborilishiniKut(const Platforma& p) {
+    const port::Mikro muddat = p.soat.hozir() + qoyishChegarasi;
+    while (p.soat.hozir() < muddat) {
+        if (!(p.tugmalar.ushlanganBayroqlar() & hodisa::shiftBayrogi)) return;
+        p.soat.uxla(qoyishOraligi);
+    }
+}
+
+bool Imlochi::nusxalandimi(const Platforma& p, std::optional<std::uint16_t> oldin) {
+    const std::int64_t oldinSoni = p.bufer.ozgarishSoni();
+    if (oldin) tugma(p, *oldin);
+    tugma(p, hodisa::kodC);
+    const port::Mikro muddat = p.soat.hozir() + nusxaChegarasi;
+    if (!(p.soat.hozir() < muddat)) return false;
+    for (;;) {
+        if (p.bufer.ozgarishSoni() != oldinSoni) return true;
+        p.soat.uxla(nusxaOraligi);
+        if (!(p.soat.hozir() < muddat)) return false;
+    }
+}
+
+void Imlochi::maydonniOgir(const Platforma& p) {
+    jurnal(p, std::string("ikki marta Shift: ogirish boshlandi, ruxsat=").append(mantiqiy(p.ishonch.ishonchlimi())));
+    if (!p.ishonch.ishonchlimi()) return;
+    qoyibYuborilishiniKut(p);
+
+    // Everything the pasteboard held, in every representation, so that it
+    // comes back whole, not only as plain text.
+    const port::BuferNusxasi oldingi = p.bufer.olish();
+    if (!nusxalandimi(p, std::nullopt) && !nusxalandimi(p, hodisa::kodA)) {
+        // Our copies never changed the pasteboard: it is left alone.
+        jurnal(p, "nusxalab bo'lmadi");
+        return;
+    }
+    const std::int64_t nusxaSoni = p.bufer.ozgarishSoni();
+    const std::optional<std::string> nusxa = p.bufer.matn();
+    // The earlier content goes back only while the pasteboard still holds
+    // what this conversion put there, or a late landing of its own copy (the
+    // copied text again): whatever the user copies meanwhile is never
+    // overwritten. With nothing earlier, the pasteboard keeps what it holds.
+    auto qaytar = [&](std::int64_t bizniki) {
+        if (oldingi.boshmi()) return;
+        if (p.bufer.ozgarishSoni() == bizniki || (nusxa && p.bufer.matn() == nusxa)) p.bufer.qaytar(oldingi);
+    };
+    if (!nusxa) {
+        jurnal(p, "nusxalab bo'lmadi");
+        qaytar(nusxaSoni);
+        return;
+    }
+    const std::string ogirilgan = ogir(*nusxa);
+    const bool ozgaradi = !tengmi(ogirilgan, *nusxa);
+    jurnal(p, "nusxalandi: " + std::to_string(belgiSoni(*nusxa)) + " belgi, o'zgaradi=" +
+                  std::string(mantiqiy(ozgaradi)));
+    if (!ozgaradi) {
+        qaytar(nusxaSoni);
+        return;
+    }
+    p.bufer.tozala();
+    p.bufer.matnYoz(ogirilgan);
+    const std::int64_t yozilganSoni = p.bufer.ozgarishSoni();
+    tugma(p, hodisa::kodV);
+    p.soat.uxla(qoyishTinishi);
+    qaytar(yozilganSoni);
+}
+
+}  // namespace harfnur

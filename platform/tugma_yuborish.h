@@ -1,0 +1,18 @@
+// Synthetic keystrokes into the front application, and the held modifiers.
+#pragma once
+
+#include <cstdint>
+
+namespace harfnur::port {
+
+class TugmaYuborish {
+public:
+    virtual ~TugmaYuborish() = default;
+    // One complete key press (down, then up) carrying exactly `bayroqlar`,
+    // whatever keys the user holds. A press that cannot be made is dropped.
+    virtual void bos(std::uint16_t kod, std::uint64_t bayroqlar) = 0;
+    // Modifier flags currently held on the keyboard.
+    virtual std::uint64_t ushlanganBayroqlar() = 0;
+};
+
+}  // namespace harfnur::port
