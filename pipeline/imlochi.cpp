@@ -34,7 +34,7 @@ bool Imlochi::nusxalandimi(const Platforma& p, std::optional<std::uint16_t> oldi
 }
 
 void Imlochi::maydonniOgir(const Platforma& p) {
-    jurnal(p, std::string("ikki marta Shift: ogirish boshlandi, ruxsat=").append(mantiqiy(p.ishonch.ishonchlimi())));
+    jurnal(p, birlashtir({"ikki marta Shift: ogirish boshlandi, ruxsat=", mantiqiy(p.ishonch.ishonchlimi())}));
     if (!p.ishonch.ishonchlimi()) return;
     qoyibYuborilishiniKut(p);
 
@@ -63,8 +63,7 @@ void Imlochi::maydonniOgir(const Platforma& p) {
     }
     const std::string ogirilgan = ogir(*nusxa);
     const bool ozgaradi = !tengmi(ogirilgan, *nusxa);
-    jurnal(p, "nusxalandi: " + std::to_string(belgiSoni(*nusxa)) + " belgi, o'zgaradi=" +
-                  std::string(mantiqiy(ozgaradi)));
+    jurnal(p, birlashtir({"nusxalandi: ", std::to_string(belgiSoni(*nusxa)), " belgi, o'zgaradi=", mantiqiy(ozgaradi)}));
     if (!ozgaradi) {
         qaytar(nusxaSoni);
         return;

@@ -11,6 +11,9 @@ public:
     // One complete key press (down, then up) carrying exactly `bayroqlar`,
     // whatever keys the user holds. A press that cannot be made is dropped.
     virtual void bos(std::uint16_t kod, std::uint64_t bayroqlar) = 0;
+    // A modifier key event (a flags change) for key `kod` going down or up,
+    // carrying exactly `bayroqlar`, as if typed.
+    virtual void modifikator(std::uint16_t kod, bool pastga, std::uint64_t bayroqlar) = 0;
     // Modifier flags currently held on the keyboard.
     virtual std::uint64_t ushlanganBayroqlar() = 0;
 };

@@ -51,7 +51,10 @@ TEST(Jurnal, LinesFromTwoThreadsArriveWhole) {
     sinov::Muhit muhit;
     constexpr int n = 100'000;
     auto yoz = [&](char c) {
-        for (int i = 0; i < n; ++i) jurnal(muhit.m.platforma, std::string(1, c) + std::to_string(i) + " ikki marta");
+        for (int i = 0; i < n; ++i) {
+            const char bosh[2] = {c, 0};
+            jurnal(muhit.m.platforma, birlashtir({bosh, std::to_string(i), " ikki marta"}));
+        }
     };
     std::thread a(yoz, 'a'), b(yoz, 'b');
     a.join();

@@ -38,6 +38,19 @@ void SimIlova::bos(std::uint16_t kod, std::uint64_t bayroqlar) {
     }
 }
 
+void SimIlova::modifikator(std::uint16_t kod, bool pastga, std::uint64_t bayroqlar) {
+    std::function<void(const TugmaHodisasi&)> oqim;
+    TugmaHodisasi h{hodisa::bayroqlarOzgardi, kod, bayroqlar, 0};
+    {
+        std::lock_guard l(soat_.qulf());
+        soat_.yozibQoy("modifikator: " + std::to_string(kod) + (pastga ? " pastga" : " tepaga"));
+        ushlangan_ = bayroqlar;
+        h.vaqt = double(soat_.hozir().count()) / 1e6;
+        oqim = hodisaOqimi;
+    }
+    if (oqim) oqim(h);  // outside the lock: handlers may start work of their own
+}
+
 std::uint64_t SimIlova::ushlanganBayroqlar() {
     std::lock_guard l(soat_.qulf());
     soat_.hozir();

@@ -4,7 +4,10 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
+
+#include "platform/hodisa.h"
 
 #include "platform/sim/sim_bufer.h"
 #include "platform/tugma_yuborish.h"
@@ -22,7 +25,11 @@ public:
     SimIlova(SimSoat& soat, SimBufer& bufer) : soat_(soat), bufer_(bufer) {}
 
     void bos(std::uint16_t kod, std::uint64_t bayroqlar) override;
+    void modifikator(std::uint16_t kod, bool pastga, std::uint64_t bayroqlar) override;
     std::uint64_t ushlanganBayroqlar() override;
+
+    // Where posted modifier events go (the desktop's event stream).
+    std::function<void(const TugmaHodisasi&)> hodisaOqimi;
 
     // The field: its text and the selected bytes [tanlovBoshi, tanlovOxiri).
     void maydon(std::string matn, std::size_t tanlovBoshi, std::size_t tanlovOxiri);

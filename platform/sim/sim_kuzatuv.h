@@ -3,17 +3,28 @@
 #pragma once
 
 #include <atomic>
+#include <string>
 #include <vector>
 
-#include "platform/ishonch.h"
+#include "platform/ruxsat_xizmati.h"
 #include "platform/tugma_kuzatuvi.h"
 
 namespace harfnur::sim {
 
-class SimIshonch final : public port::Ishonch {
+// The permission: granted or not, the prompts asked for and the settings
+// pages opened.
+class SimIshonch final : public port::RuxsatXizmati {
 public:
     bool ishonchlimi() override { return ishonch_; }
+    void sorovKorsat() override { ++sorovlar; }
+    bool manzilniOch(const std::string& manzil) override {
+        ochilganlar.push_back(manzil);
+        return true;
+    }
     void ber(bool b) { ishonch_ = b; }
+
+    int sorovlar = 0;
+    std::vector<std::string> ochilganlar;
 
 private:
     std::atomic<bool> ishonch_{true};

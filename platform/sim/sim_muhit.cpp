@@ -15,7 +15,9 @@ void SimSozlamalar::yoz(std::string_view kalit, bool qiymat) {
 
 SimMuhit::SimMuhit(std::filesystem::path jurnalFayli)
     : jurnalJoyi(soat, std::move(jurnalFayli)),
-      platforma{soat, bufer, ilova, kuzatuv, ishonch, sozlamalar, jurnalJoyi, navbat} {}
+      platforma{soat, bufer, ilova, kuzatuv, ishonch, sozlamalar, jurnalJoyi, navbat} {
+    ilova.hodisaOqimi = [this](const TugmaHodisasi& h) { kuzatuv.yubor(h); };
+}
 
 void SimMuhit::shift(bool pastga, double vaqt, bool ozimizga, std::uint16_t kod) {
     const std::uint64_t b = pastga ? hodisa::shiftBayrogi : 0;

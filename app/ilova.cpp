@@ -1,0 +1,83 @@
+#include "app/ilova.h"
+
+#include "onboarding/tanishtiruv.h"
+#include "pipeline/jurnal.h"
+
+namespace harfnur {
+
+bool joyiNotogrimi(const std::string& yol) {
+    return yol.rfind("/Volumes/", 0) == 0 || yol.find("/AppTranslocation/") != std::string::npos;
+}
+
+Ilova::Ilova(const IlovaPlatformasi& p)
+    : p_(p),
+      holat(RuxsatHolati::yarat({p.ruxsat, p.avtoyuklash, p.tizimJurnali, p.ilova})),
+      kuzatuvchi(ShiftKuzatuvchi::yarat(p.asos)) {}
+
+std::shared_ptr<Ilova> Ilova::yarat(const IlovaPlatformasi& p) { return std::shared_ptr<Ilova>(new Ilova(p)); }
+
+void Ilova::ishgaTushdi() {
+    const std::string yol = p_.ilova.dasturYoli();
+    if (joyiNotogrimi(yol)) {
+        p_.ilova.faollashtir();
+        p_.ogohlantirish.korsat("Avval Applications papkasiga sudrang",
+                                "«Harfnur» ni DMG oynasidagi Applications papkasiga sudrab taşlang, keyin uni "
+                                "Applications'dan oçing.",
+                                "Tuşunarli");
+        p_.ilova.tugat();
+        return;
+    }
+
+    belgi = p_.panel.belgiYarat();
+    if (belgi) {
+        if (belgi->tugmasiBormi()) {
+            belgi->sarlavhaQoy(belgiSarlavhasi);
+            belgi->izohQoy(belgiIzohi);
+        }
+        const std::weak_ptr<Ilova> zaif = weak_from_this();
+        port::IlovaObyekti* ilova = &p_.ilova;
+        belgi->menyuQoy({
+            {"Shift’ni 2 marta bosing — matn harfnurga ögiriladi", {}, "", false},
+            port::MenyuBandi::ajratgich(),
+            {"Sozlamalar va yöriqnoma…", [zaif] { if (auto i = zaif.lock()) i->tanishtiruvniOch(); }, ",", true},
+            port::MenyuBandi::ajratgich(),
+            {"Çiqiş", [ilova] { ilova->tugat(); }, "q", true},
+        });
+    }
+
+    jurnal(p_.asos, birlashtir({"ishga tushdi: ", yol, ", ruxsat=", mantiqiy(p_.ruxsat.ishonchlimi())}));
+
+    const Platforma* asos = &p_.asos;
+    holat->ruxsatBerildi = [zaif = weak_from_this(), asos] {
+        jurnal(*asos, "ruxsat berildi");
+        if (auto i = zaif.lock()) i->kuzatuvchi->boshla();
+    };
+    if (p_.ruxsat.ishonchlimi()) kuzatuvchi->boshla();
+
+    if (p_.asos.sozlamalar.mantiqiy("tanishtirildi")) {
+        if (p_.ruxsat.ishonchlimi()) return;
+    } else {
+        p_.asos.sozlamalar.yoz("tanishtirildi", true);
+        holat->avtoyuklashniOrnat(true);
+    }
+    tanishtiruvniOch();
+}
+
+void Ilova::tanishtiruvniOch() {
+    if (!oyna) {
+        auto korinish = std::make_shared<Tanishtiruv>(
+            holat,
+            [zaif = weak_from_this()] {
+                if (auto i = zaif.lock(); i && i->oyna) i->oyna->yop();
+            },
+            p_.avtoyuklash.bormi());
+        oyna = p_.oynalar.yarat(std::move(korinish));
+        oyna->sarlavhaQoy("Harfnur");
+        oyna->uslubQoy(port::sarlavhaliUslub | port::yopiladiganUslub);
+    }
+    oyna->markazla();
+    p_.ilova.faollashtir();
+    oyna->oldingaChiqar();
+}
+
+}  // namespace harfnur

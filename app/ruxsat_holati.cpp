@@ -1,0 +1,59 @@
+#include "app/ruxsat_holati.h"
+
+#include <algorithm>
+
+namespace harfnur {
+
+std::shared_ptr<RuxsatHolati> RuxsatHolati::yarat(Xizmatlar x) {
+    std::shared_ptr<RuxsatHolati> h(new RuxsatHolati(x));
+    h->ruxsat_ = x.ruxsat.ishonchlimi();
+    h->avtoyuklashniOqi();
+    // The timer never keeps the object alive.
+    x.ilova.takroriyTaymer(1.0, [zaif = std::weak_ptr<RuxsatHolati>(h)] {
+        if (auto h = zaif.lock()) h->tik();
+    });
+    return h;
+}
+
+void RuxsatHolati::tik() {
+    const bool t = x_.ruxsat.ishonchlimi();
+    if (t == ruxsat_) return;
+    ruxsat_ = t;
+    xabarBer();
+    if (t && ruxsatBerildi) ruxsatBerildi();
+}
+
+void RuxsatHolati::sora() {
+    x_.ruxsat.sorovKorsat();
+    x_.ruxsat.manzilniOch(ruxsatSozlamalari);
+}
+
+void RuxsatHolati::avtoyuklashniOrnat(bool yoq) {
+    if (!x_.avtoyuklash.bormi()) return;
+    const auto xato = yoq ? x_.avtoyuklash.royxatgaOl() : x_.avtoyuklash.royxatdanChiqar();
+    if (xato) x_.tizimJurnali.yoz(std::string("Avtoyuklash: ").append(*xato));
+    avtoyuklashniOqi();
+}
+
+void RuxsatHolati::avtoyuklashniOqi() {
+    const bool yangi = x_.avtoyuklash.bormi() && x_.avtoyuklash.holat() == port::AvtoyuklashHolati::yoqilgan;
+    if (yangi == avtoyuklash_) return;
+    avtoyuklash_ = yangi;
+    xabarBer();
+}
+
+RuxsatHolati::KuzatuvchiBelgisi RuxsatHolati::kuzat(std::function<void()> f) {
+    kuzatuvchilar_.emplace_back(keyingi_, std::move(f));
+    return keyingi_++;
+}
+
+void RuxsatHolati::kuzatma(KuzatuvchiBelgisi b) {
+    std::erase_if(kuzatuvchilar_, [b](const auto& k) { return k.first == b; });
+}
+
+void RuxsatHolati::xabarBer() {
+    const auto nusxa = kuzatuvchilar_;  // an observer may unsubscribe while called
+    for (const auto& [_, f] : nusxa) f();
+}
+
+}  // namespace harfnur

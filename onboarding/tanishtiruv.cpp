@@ -1,0 +1,41 @@
+#include "onboarding/tanishtiruv.h"
+
+namespace harfnur {
+
+TanishtiruvKorinishi Tanishtiruv::korinish() const {
+    const bool ruxsat = holat->ruxsat();
+    TanishtiruvKorinishi k;
+    k.logo = "Ö";
+    k.sarlavha = "Imloçi";
+    k.tavsif = "Eski yozuvdagi matn Shift’ni ikki marta bosganda harfnurga almaşadi.";
+
+    k.qadam1.raqam = "1";
+    k.qadam1.tayyor = ruxsat;
+    if (ruxsat) {
+        k.qadam1.sarlavha = "Ruxsat berildi";
+        k.qadam1.matn = "Hammasi tayyor, Imloçi işlayapti.";
+    } else {
+        k.qadam1.sarlavha = "Ruxsat bering";
+        k.qadam1.matn =
+            "Boşqa dasturlardagi matnni almaştiriş uçun macOS ruxsat söraydi. Tugmani bosing va ro'yxatda "
+            "«Harfnur» ni yoqing.";
+        k.qadam1.tugma = Tugma{"Ruxsat beriş", [h = holat] { h->sora(); }, false};
+    }
+
+    k.qadam2.raqam = "2";
+    k.qadam2.sarlavha = "Yozing";
+    k.qadam2.matn =
+        "Telegram, Notes, Word yoki brauzerda o'g'il deb yozing va Shift’ni tez ikki marta bosing — öğil böladi. "
+        "Kirillça ham ögiriladi.";
+    k.qadam2.tayyor = false;
+
+    if (avtoyuklashBormi_)
+        k.avtoyuklash = Almashtirgich{"Kompyuter yoqilganda özi işga tuşsin", holat->avtoyuklash(),
+                                      [h = holat](bool yangi) { h->avtoyuklashniOrnat(yangi); }};
+
+    k.izoh = "Menyu satridagi «Ö» belgisi orqali qayta oçiş mumkin.";
+    k.pastki = Tugma{ruxsat ? "Tayyor" : "Keyinroq", yopish, true};
+    return k;
+}
+
+}  // namespace harfnur

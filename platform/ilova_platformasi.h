@@ -1,0 +1,26 @@
+// Everything the application shell uses on top of the pipeline's services.
+#pragma once
+
+#include "platform/avtoyuklash_xizmati.h"
+#include "platform/holat_belgisi.h"
+#include "platform/ilova_obyekti.h"
+#include "platform/ogohlantirish.h"
+#include "platform/oyna.h"
+#include "platform/platforma.h"
+#include "platform/ruxsat_xizmati.h"
+#include "platform/tizim_jurnali.h"
+
+namespace harfnur {
+
+struct IlovaPlatformasi {
+    Platforma asos;  // asos.ishonch is `ruxsat`
+    port::RuxsatXizmati& ruxsat;
+    port::IlovaObyekti& ilova;
+    port::HolatPaneli& panel;
+    port::Ogohlantirish& ogohlantirish;
+    port::OynaXizmati& oynalar;
+    port::AvtoyuklashXizmati& avtoyuklash;
+    port::TizimJurnali& tizimJurnali;
+};
+
+}  // namespace harfnur
