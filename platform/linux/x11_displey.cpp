@@ -1,0 +1,33 @@
+#include "platform/linux/x11_displey.h"
+
+#include <X11/Xlib.h>
+#include <X11/extensions/XInput2.h>
+#include <X11/extensions/XTest.h>
+
+#include <cstdlib>
+
+namespace harfnur::linux_ {
+
+Display* displeyOch(std::string* sabab) {
+    const char* nom = std::getenv("DISPLAY");
+    if (!nom || !*nom) {
+        if (sabab)
+            *sabab = std::getenv("WAYLAND_DISPLAY") ? "a Wayland session without XWayland (DISPLAY is not set)"
+                                                    : "no X display (DISPLAY is not set)";
+        return nullptr;
+    }
+    Display* d = XOpenDisplay(nom);
+    if (!d && sabab) *sabab = std::string("cannot open the X display ") + nom;
+    return d;
+}
+
+bool kerakliKengaytmalarmi(Display* d) {
+    int opcode, hodisa, xato;
+    if (!XQueryExtension(d, "XInputExtension", &opcode, &hodisa, &xato)) return false;
+    int katta = 2, kichik = 1;
+    if (XIQueryVersion(d, &katta, &kichik) != Success || katta < 2 || (katta == 2 && kichik < 1)) return false;
+    int a, b, c, e;
+    return XTestQueryExtension(d, &a, &b, &c, &e);
+}
+
+}  // namespace harfnur::linux_

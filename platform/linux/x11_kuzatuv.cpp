@@ -1,0 +1,117 @@
+#include "platform/linux/x11_kuzatuv.h"
+
+
+#include <QSocketNotifier>
+// X11 after Qt: its macros (None, Bool, ...) would break Qt's headers.
+#include <X11/XKBlib.h>
+#include <X11/Xlib.h>
+#include <X11/extensions/XInput2.h>
+#include <X11/keysym.h>
+
+#include "platform/hodisa.h"
+#include "platform/linux/x11_displey.h"
+
+namespace harfnur::linux_ {
+namespace {
+
+// Modifier flags and the key codes of their flags-changed events.
+constexpr std::uint64_t qulfBayrogi = 0x10000, boshqarishBayrogi = 0x40000, altBayrogi = 0x80000;
+
+struct Modifikator {
+    KeySym sym;
+    std::uint16_t kod;
+};
+constexpr Modifikator modifikatorlar[] = {
+    {XK_Shift_L, hodisa::chapShift}, {XK_Shift_R, hodisa::ongShift}, {XK_Control_L, 59}, {XK_Control_R, 62},
+    {XK_Alt_L, 58},   {XK_Alt_R, 61},   {XK_ISO_Level3_Shift, 61},    {XK_Meta_L, 58},    {XK_Meta_R, 61},
+    {XK_Super_L, 55}, {XK_Super_R, 54}, {XK_Caps_Lock, 57},
+};
+
+}  // namespace
+
+X11Kuzatuv::X11Kuzatuv() = default;
+
+X11Kuzatuv::~X11Kuzatuv() {
+    bildirgich_.reset();
+    if (d_) XCloseDisplay(d_);
+}
+
+bool X11Kuzatuv::ulan() {
+    if (d_) return true;
+    d_ = displeyOch();
+    if (!d_) return false;
+    int hodisa, xato;
+    if (!kerakliKengaytmalarmi(d_) || !XQueryExtension(d_, "XInputExtension", &xiOpcode_, &hodisa, &xato)) {
+        XCloseDisplay(d_);
+        d_ = nullptr;
+        return false;
+    }
+    unsigned char niqob[XIMaskLen(XI_LASTEVENT)] = {};
+    XISetMask(niqob, XI_RawKeyPress);
+    XISetMask(niqob, XI_RawKeyRelease);
+    // Master devices only: selecting every device would repeat each key.
+    XIEventMask em{XIAllMasterDevices, int(sizeof niqob), niqob};
+    XISelectEvents(d_, DefaultRootWindow(d_), &em, 1);
+    XFlush(d_);
+    bildirgich_ = std::make_unique<QSocketNotifier>(ConnectionNumber(d_), QSocketNotifier::Read);
+    QObject::connect(bildirgich_.get(), &QSocketNotifier::activated, this, [this] { oqi(); });
+    return true;
+}
+
+std::optional<port::MonitorBelgisi> X11Kuzatuv::globalKuzat(std::uint64_t niqob, port::HodisaIshlovchisi i) {
+    if (!ulan()) return std::nullopt;
+    monitorlar_.push_back({niqob, std::move(i)});
+    return keyingi_++;
+}
+
+std::optional<port::MonitorBelgisi> X11Kuzatuv::mahalliyKuzat(std::uint64_t, port::HodisaIshlovchisi) {
+    if (!ulan()) return std::nullopt;
+    return keyingi_++;
+}
+
+void X11Kuzatuv::oqi() {
+    while (XPending(d_)) {
+        XEvent e;
+        XNextEvent(d_, &e);
+        if (e.xcookie.type != GenericEvent || e.xcookie.extension != xiOpcode_) continue;
+        if (!XGetEventData(d_, &e.xcookie)) continue;
+        const auto* r = static_cast<const XIRawEvent*>(e.xcookie.data);
+        const bool pastga = e.xcookie.evtype == XI_RawKeyPress;
+        const bool takror = pastga && (r->flags & XIKeyRepeat);
+        const KeySym sym = XkbKeycodeToKeysym(d_, KeyCode(r->detail), 0, 0);
+        const double vaqt = double(r->time) / 1000.0;
+        XFreeEventData(d_, &e.xcookie);
+        if (takror) continue;  // an auto-repeated key is no new press
+
+        TugmaHodisasi h;
+        h.vaqt = vaqt;
+        const Modifikator* m = nullptr;
+        for (const Modifikator& x : modifikatorlar)
+            if (x.sym == sym) m = &x;
+        if (m) {
+            auto sana = [pastga](unsigned& n) { n = pastga ? n + 1 : (n ? n - 1 : 0); };
+            switch (sym) {
+                case XK_Shift_L: case XK_Shift_R: sana(shiftlar_); break;
+                case XK_Control_L: case XK_Control_R: sana(boshqarish_); break;
+                case XK_Super_L: case XK_Super_R: sana(super_); break;
+                case XK_Caps_Lock: if (pastga) bayroqlar_ ^= qulfBayrogi; break;
+                default: sana(alt_); break;
+            }
+            bayroqlar_ = (bayroqlar_ & qulfBayrogi) | (shiftlar_ ? hodisa::shiftBayrogi : 0) |
+                         (boshqarish_ ? boshqarishBayrogi : 0) | (alt_ ? altBayrogi : 0) |
+                         (super_ ? hodisa::buyruqBayrogi : 0);
+            h.tur = hodisa::bayroqlarOzgardi;
+            h.kod = m->kod;
+            h.bayroqlar = bayroqlar_;
+        } else {
+            if (!pastga) continue;  // releases of normal keys are not watched
+            h.tur = hodisa::tugmaBosildi;
+            h.kod = std::uint16_t(r->detail);
+            h.bayroqlar = bayroqlar_;
+        }
+        for (const Monitor& mon : monitorlar_)
+            if (mon.niqob & (std::uint64_t{1} << h.tur)) mon.ishlovchi(h);
+    }
+}
+
+}  // namespace harfnur::linux_

@@ -1,0 +1,43 @@
+// Watches every key on the X server through XInput2 raw events, read on a
+// connection of its own from the main thread's event loop, and hands them
+// to the monitors in the core's vocabulary.
+#pragma once
+
+#include <QObject>
+#include <memory>
+#include <vector>
+
+#include "platform/tugma_kuzatuvi.h"
+
+class QSocketNotifier;
+typedef struct _XDisplay Display;
+
+namespace harfnur::linux_ {
+
+class X11Kuzatuv final : public QObject, public port::TugmaKuzatuvi {
+public:
+    X11Kuzatuv();
+    ~X11Kuzatuv() override;
+    // Raw events see every window, ours too, so the global monitor gets all
+    // of them and a local one gets none: each tap counts once.
+    std::optional<port::MonitorBelgisi> globalKuzat(std::uint64_t niqob, port::HodisaIshlovchisi i) override;
+    std::optional<port::MonitorBelgisi> mahalliyKuzat(std::uint64_t niqob, port::HodisaIshlovchisi i) override;
+
+private:
+    bool ulan();
+    void oqi();
+
+    Display* d_ = nullptr;
+    int xiOpcode_ = 0;
+    std::unique_ptr<QSocketNotifier> bildirgich_;
+    struct Monitor {
+        std::uint64_t niqob;
+        port::HodisaIshlovchisi ishlovchi;
+    };
+    std::vector<Monitor> monitorlar_;
+    std::uint64_t bayroqlar_ = 0;
+    unsigned shiftlar_ = 0, boshqarish_ = 0, alt_ = 0, super_ = 0;  // modifier keys down
+    port::MonitorBelgisi keyingi_ = 1;
+};
+
+}  // namespace harfnur::linux_

@@ -1,0 +1,43 @@
+// Synthetic key presses through XTEST. Control stands in for Command; the
+// modifiers the user still holds are lifted around each press so none leaks
+// in; terminals get Control+Shift+C/V and never a select-all.
+#pragma once
+
+#include <mutex>
+#include <string>
+#include <vector>
+
+#include "platform/tugma_yuborish.h"
+
+typedef struct _XDisplay Display;
+
+namespace harfnur::linux_ {
+
+// Window classes treated as terminal emulators.
+std::vector<std::string> standartTerminallar();
+
+class X11TugmaYuborish final : public port::TugmaYuborish {
+public:
+    // `terminallar`: lower-case WM_CLASS names or classes of terminals.
+    explicit X11TugmaYuborish(std::vector<std::string> terminallar);
+    ~X11TugmaYuborish() override;
+
+    void bos(std::uint16_t kod, std::uint64_t bayroqlar) override;
+    void modifikator(std::uint16_t kod, bool pastga, std::uint64_t bayroqlar) override;
+    std::uint64_t ushlanganBayroqlar() override;
+
+    // The front window's WM_CLASS (name and class, lower case), for the
+    // terminal rule; empty when there is none.
+    std::vector<std::string> oldingiOynaSinfi();
+
+private:
+    bool terminalmi();
+    std::vector<unsigned char> ushlanganModifikatorlar();  // keycodes of held modifier keys
+    void tugmaYubor(unsigned kod, bool pastga);
+
+    std::mutex m_;  // one thread at a time on the connection
+    Display* d_ = nullptr;
+    std::vector<std::string> terminallar_;
+};
+
+}  // namespace harfnur::linux_
