@@ -53,7 +53,7 @@ private:
 QLabel* yorliq(const std::string& s, QWidget* ota, bool ikkilamchi = false) {
     auto* l = new QLabel(QString::fromStdString(s), ota);
     l->setWordWrap(true);
-    if (ikkilamchi) l->setStyleSheet("color: palette(mid);");
+    if (ikkilamchi) l->setStyleSheet("color: #6e6e73;");  // a secondary label grey
     return l;
 }
 
