@@ -231,6 +231,13 @@ class Desktop(unittest.TestCase):
         self.assertEqual(kut(oqi), "sh'ir")
 
 
+    def test_one_instance_per_display(self):
+        r = self.d.ishlat(ARGS.harfnur)
+        self.assertEqual(r.returncode, 0)
+        self.assertIn(b"allaqachon ishlayapti", r.stderr)
+        self.assertIsNone(self.d.harfnur.poll())  # the first one still runs
+
+
 class Screens(unittest.TestCase):
     def test_tray_icon_and_onboarding_window_are_drawn(self):
         d = Ish(tanishtirildi=False)
@@ -246,8 +253,22 @@ class Screens(unittest.TestCase):
             tepa = d.ishlat("convert", yol, "-crop", "120x30+904+0", "-format", "%c", "histogram:info:-").stdout
             self.assertIn(b"(224,255,51", tepa.replace(b" ", b""))
             self.assertEqual(d.ishlat("xdotool", "search", "--name", "^Harfnur$").returncode, 0)
+            # The first launch registered the login item: an XDG autostart entry.
+            with open(os.path.join(d.uy, ".config", "autostart", "harfnur.desktop")) as f:
+                self.assertIn('Exec="%s"' % os.path.realpath(ARGS.harfnur), f.read())
         finally:
             d.yop()
+
+
+class NoDisplay(unittest.TestCase):
+    def test_says_so_in_one_line_and_exits(self):
+        for muhit in ({}, {"WAYLAND_DISPLAY": "wayland-0"}, {"DISPLAY": ":4242"}):
+            env = {k: v for k, v in os.environ.items() if k not in ("DISPLAY", "WAYLAND_DISPLAY")}
+            env.update(muhit)
+            r = subprocess.run([ARGS.harfnur], env=env, capture_output=True, timeout=10)
+            self.assertEqual(r.returncode, 1)
+            self.assertEqual(len(r.stderr.decode().splitlines()), 1, r.stderr)
+            self.assertIn("Harfnur needs an X11 session", r.stderr.decode())
 
 
 if __name__ == "__main__":
