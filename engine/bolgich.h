@@ -69,10 +69,9 @@ public:
         return sekin(sinf);
     }
 
-    // Moves past n bytes the caller has cut with tezBelgi itself (or, when
-    // counting, past ASCII bytes, where a CR LF cut in two changes nothing).
     bool navbatBoshmi() const { return navbatI_ >= navbat_.size(); }
-    void sakra(std::size_t n) { i_ += n; }
+    // Continues from `i`, a Character boundary the caller found itself
+    // (only while no ICU-cut Characters wait).
     void orniniQoy(std::size_t i) { i_ = i; }
     const std::uint32_t* jadval() const { return jadval_; }
 
