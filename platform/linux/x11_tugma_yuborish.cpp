@@ -8,6 +8,8 @@
 
 #include <algorithm>
 #include <cctype>
+#include <chrono>
+#include <thread>
 
 #include "platform/hodisa.h"
 #include "platform/linux/x11_displey.h"
@@ -111,8 +113,32 @@ void X11TugmaYuborish::bos(std::uint16_t kod, std::uint64_t bayroqlar) {
     std::lock_guard l(m_);
     if (!d_) return;
     const KeySym sym = harfi(kod);
-    const KeyCode tugma = sym == NoSymbol ? 0 : XKeysymToKeycode(d_, sym);
-    if (!tugma) return;  // a press that cannot be made is dropped
+    if (sym == NoSymbol) return;  // a press that cannot be made is dropped
+    KeyCode tugma = XKeysymToKeycode(d_, sym);
+    // A layout without Latin letters (Cyrillic alone): lend the letter to a
+    // key that has no symbol, for this one press.
+    int bosh = 0, oxir = 0, kenglik = 0;
+    KeySym* eski = nullptr;
+    KeyCode ijara = 0;
+    if (!tugma) {
+        XDisplayKeycodes(d_, &bosh, &oxir);
+        eski = XGetKeyboardMapping(d_, KeyCode(bosh), oxir - bosh + 1, &kenglik);
+        for (int k = oxir; eski && k >= bosh && !ijara; --k) {
+            bool bosh_ = true;
+            for (int j = 0; j < kenglik; ++j) bosh_ = bosh_ && eski[(k - bosh) * kenglik + j] == NoSymbol;
+            if (bosh_) ijara = KeyCode(k);
+        }
+        if (!ijara) {
+            if (eski) XFree(eski);
+            return;
+        }
+        KeySym yangi[2] = {sym, sym};
+        XChangeKeyboardMapping(d_, ijara, 2, yangi, 1);
+        XSync(d_, False);
+        // Clients reload their keymap on the MappingNotify: let them first.
+        std::this_thread::sleep_for(std::chrono::milliseconds(60));
+        tugma = ijara;
+    }
     bool shift = bayroqlar & hodisa::shiftBayrogi;
     if (terminalmi()) {
         if (kod == hodisa::kodA) return;  // never select everything in a terminal
@@ -131,6 +157,14 @@ void X11TugmaYuborish::bos(std::uint16_t kod, std::uint64_t bayroqlar) {
     for (auto i = kerak.rbegin(); i != kerak.rend(); ++i) tugmaYubor(*i, false);
     for (unsigned char k : ushlangan) tugmaYubor(k, true);
     XSync(d_, False);
+    if (ijara) {
+        // Give the key back its emptiness once the press has been taken.
+        std::this_thread::sleep_for(std::chrono::milliseconds(60));
+        KeySym yoq[1] = {NoSymbol};
+        XChangeKeyboardMapping(d_, ijara, 1, yoq, 1);
+        XSync(d_, False);
+        XFree(eski);
+    }
 }
 
 void X11TugmaYuborish::modifikator(std::uint16_t kod, bool pastga, std::uint64_t) {
