@@ -267,6 +267,10 @@ class Screens(unittest.TestCase):
             tepa = d.ishlat("convert", yol, "-crop", "120x30+904+0", "-format", "%c", "histogram:info:-").stdout
             self.assertIn(b"(224,255,51", tepa.replace(b" ", b""))
             self.assertEqual(d.ishlat("xdotool", "search", "--name", "^Harfnur$").returncode, 0)
+            # Taps while our own window has the focus count, once.
+            n = d.ikki_shift()
+            d.ogirish_tugadi(n)
+            self.assertEqual(sum(x.startswith("ikki marta Shift") for x in d.xabarlar()[n:]), 1)
             # The first launch registered the login item: an XDG autostart entry.
             with open(os.path.join(d.uy, ".config", "autostart", "harfnur.desktop")) as f:
                 self.assertIn('Exec="%s"' % os.path.realpath(ARGS.harfnur), f.read())
