@@ -63,11 +63,13 @@ void QtOgohlantirish::korsat(const std::string& xabar, const std::string& izoh, 
 }
 
 bool X11Ruxsat::ishonchlimi() {
-    Display* d = displeyOch();
-    if (!d) return false;
-    const bool bor = kerakliKengaytmalarmi(d);
-    XCloseDisplay(d);
-    return bor;
+    std::call_once(sorandi_, [this] {
+        if (Display* d = displeyOch()) {
+            bor_ = kerakliKengaytmalarmi(d);
+            XCloseDisplay(d);
+        }
+    });
+    return bor_;
 }
 
 std::filesystem::path XdgAvtoyuklash::fayl() { return xdg("XDG_CONFIG_HOME", ".config") / "autostart" / "harfnur.desktop"; }

@@ -6,6 +6,7 @@
 #include <QSettings>
 #include <filesystem>
 #include <memory>
+#include <mutex>
 #include <vector>
 
 #include "platform/avtoyuklash_xizmati.h"
@@ -42,12 +43,17 @@ struct QtOgohlantirish final : port::Ogohlantirish {
 };
 
 // On X11 the "permission" is the display offering XInput 2.1 and XTEST;
-// there is no prompt and no settings page to open.
+// there is no prompt and no settings page to open. A display's extensions do
+// not change while it runs, so they are asked for once.
 class X11Ruxsat final : public port::RuxsatXizmati {
 public:
     bool ishonchlimi() override;
     void sorovKorsat() override {}
     bool manzilniOch(const std::string&) override { return false; }
+
+private:
+    std::once_flag sorandi_;  // called from the main thread and the queue
+    bool bor_ = false;
 };
 
 class XdgAvtoyuklash final : public port::AvtoyuklashXizmati {
