@@ -20,10 +20,7 @@ void Ilova::ishgaTushdi() {
     const std::string yol = p_.ilova.dasturYoli();
     if (joyiNotogrimi(yol)) {
         p_.ilova.faollashtir();
-        p_.ogohlantirish.korsat("Avval Applications papkasiga sudrang",
-                                "«Harfnur» ni DMG oynasidagi Applications papkasiga sudrab taşlang, keyin uni "
-                                "Applications'dan oçing.",
-                                "Tuşunarli");
+        p_.ogohlantirish.korsat(p_.matnlar.joyXabari, p_.matnlar.joyIzohi, p_.matnlar.joyTugmasi);
         p_.ilova.tugat();
         return;
     }
@@ -70,7 +67,7 @@ void Ilova::tanishtiruvniOch() {
             [zaif = weak_from_this()] {
                 if (auto i = zaif.lock(); i && i->oyna) i->oyna->yop();
             },
-            p_.avtoyuklash.bormi());
+            p_.avtoyuklash.bormi(), p_.matnlar);
         oyna = p_.oynalar.yarat(std::move(korinish));
         oyna->sarlavhaQoy("Harfnur");
         oyna->uslubQoy(port::sarlavhaliUslub | port::yopiladiganUslub);

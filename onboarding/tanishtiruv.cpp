@@ -16,10 +16,8 @@ TanishtiruvKorinishi Tanishtiruv::korinish() const {
         k.qadam1.matn = "Hammasi tayyor, Imloçi işlayapti.";
     } else {
         k.qadam1.sarlavha = "Ruxsat bering";
-        k.qadam1.matn =
-            "Boşqa dasturlardagi matnni almaştiriş uçun macOS ruxsat söraydi. Tugmani bosing va ro'yxatda "
-            "«Harfnur» ni yoqing.";
-        k.qadam1.tugma = Tugma{"Ruxsat beriş", [h = holat] { h->sora(); }, false};
+        k.qadam1.matn = matnlar_.ruxsatMatni;
+        k.qadam1.tugma = Tugma{matnlar_.ruxsatTugmasi, [h = holat] { h->sora(); }, false};
     }
 
     k.qadam2.raqam = "2";
@@ -33,7 +31,8 @@ TanishtiruvKorinishi Tanishtiruv::korinish() const {
         k.avtoyuklash = Almashtirgich{"Kompyuter yoqilganda özi işga tuşsin", holat->avtoyuklash(),
                                       [h = holat](bool yangi) { h->avtoyuklashniOrnat(yangi); }};
 
-    k.izoh = "Menyu satridagi «Ö» belgisi orqali qayta oçiş mumkin.";
+    k.eslatma = matnlar_.eslatma;
+    k.izoh = matnlar_.izoh;
     k.pastki = Tugma{ruxsat ? "Tayyor" : "Keyinroq", yopish, true};
     return k;
 }

@@ -9,6 +9,7 @@
 
 #include "app/ruxsat_holati.h"
 #include "onboarding/qadam.h"
+#include "platform/matnlar.h"
 
 namespace harfnur {
 
@@ -24,6 +25,7 @@ struct TanishtiruvKorinishi {
     std::string tavsif;     // secondary colour
     Qadam qadam1, qadam2;
     std::optional<Almashtirgich> avtoyuklash;  // only where the service exists
+    std::optional<std::string> eslatma;        // a platform's extra line, under the steps
     std::string izoh;       // footer hint, caption
     Tugma pastki;           // footer button, the default action
 };
@@ -34,8 +36,12 @@ public:
     static constexpr double sarlavhaOraligi = 14, matnOraligi = 4;
     static constexpr double logo = 56, logoRadiusi = 16, logoShrifti = 30;
 
-    Tanishtiruv(std::shared_ptr<RuxsatHolati> holat, std::function<void()> yopish, bool avtoyuklashBormi)
-        : holat(std::move(holat)), yopish(std::move(yopish)), avtoyuklashBormi_(avtoyuklashBormi) {}
+    Tanishtiruv(std::shared_ptr<RuxsatHolati> holat, std::function<void()> yopish, bool avtoyuklashBormi,
+                PlatformaMatnlari matnlar = {})
+        : holat(std::move(holat)),
+          yopish(std::move(yopish)),
+          avtoyuklashBormi_(avtoyuklashBormi),
+          matnlar_(std::move(matnlar)) {}
 
     // The content for the state as it is now.
     TanishtiruvKorinishi korinish() const;
@@ -47,6 +53,7 @@ public:
 
 private:
     bool avtoyuklashBormi_;
+    PlatformaMatnlari matnlar_;
 };
 
 }  // namespace harfnur

@@ -4,6 +4,7 @@
 #include "platform/avtoyuklash_xizmati.h"
 #include "platform/holat_belgisi.h"
 #include "platform/ilova_obyekti.h"
+#include "platform/matnlar.h"
 #include "platform/ogohlantirish.h"
 #include "platform/oyna.h"
 #include "platform/platforma.h"
@@ -21,6 +22,7 @@ struct IlovaPlatformasi {
     port::OynaXizmati& oynalar;
     port::AvtoyuklashXizmati& avtoyuklash;
     port::TizimJurnali& tizimJurnali;
+    PlatformaMatnlari matnlar = {};  // the macOS texts unless a platform says otherwise
 };
 
 }  // namespace harfnur

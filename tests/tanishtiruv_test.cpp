@@ -77,4 +77,34 @@ TEST(Tanishtiruv, ObserversHearOnlyRealChanges) {
     EXPECT_EQ(berildi, 0);  // not called late for that grant
 }
 
+// A platform's own texts replace the macOS ones in the permission step and the
+// footer, and its extra line shows; the rest of the content stays the same.
+TEST(Tanishtiruv, PlatformTexts) {
+    sinov::Qobiq q;
+    q.m.ishonch.ber(false);
+    auto holat = RuxsatHolati::yarat({q.m.ishonch, q.avtoyuklash, q.tizimJurnali, q.ilova});
+    PlatformaMatnlari m;
+    m.ruxsatMatni = "XTEST yoq.";
+    m.ruxsatTugmasi = "Qayta tekşiriş";
+    m.izoh = "Panel";
+    m.eslatma = "Faqat X11";
+    const Tanishtiruv t(holat, [] {}, false, m);
+    TanishtiruvKorinishi k = t.korinish();
+    EXPECT_EQ(k.qadam1.sarlavha, "Ruxsat bering");
+    EXPECT_EQ(k.qadam1.matn, "XTEST yoq.");
+    ASSERT_TRUE(k.qadam1.tugma);
+    EXPECT_EQ(k.qadam1.tugma->sarlavha, "Qayta tekşiriş");
+    EXPECT_EQ(k.izoh, "Panel");
+    EXPECT_EQ(k.eslatma, "Faqat X11");
+
+    q.m.ishonch.ber(true);
+    q.ilova.aylan(std::chrono::seconds(1));
+    k = t.korinish();
+    EXPECT_EQ(k.qadam1.matn, "Hammasi tayyor, Imloçi işlayapti.");
+    EXPECT_EQ(k.eslatma, "Faqat X11");
+
+    const Tanishtiruv mac(holat, [] {}, false);
+    EXPECT_FALSE(mac.korinish().eslatma);
+}
+
 }  // namespace
