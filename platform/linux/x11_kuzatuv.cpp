@@ -75,13 +75,15 @@ void X11Kuzatuv::oqi() {
         XNextEvent(d_, &e);
         if (e.xcookie.type != GenericEvent || e.xcookie.extension != xiOpcode_) continue;
         if (!XGetEventData(d_, &e.xcookie)) continue;
+        // Everything the event holds is copied out before its data is freed.
         const auto* r = static_cast<const XIRawEvent*>(e.xcookie.data);
         const bool pastga = e.xcookie.evtype == XI_RawKeyPress;
         const bool takror = pastga && (r->flags & XIKeyRepeat);
-        const KeySym sym = XkbKeycodeToKeysym(d_, KeyCode(r->detail), 0, 0);
+        const int tugmaKodi = r->detail;
         const double vaqt = double(r->time) / 1000.0;
         XFreeEventData(d_, &e.xcookie);
         if (takror) continue;  // an auto-repeated key is no new press
+        const KeySym sym = XkbKeycodeToKeysym(d_, KeyCode(tugmaKodi), 0, 0);
 
         TugmaHodisasi h;
         h.vaqt = vaqt;
@@ -106,7 +108,7 @@ void X11Kuzatuv::oqi() {
         } else {
             if (!pastga) continue;  // releases of normal keys are not watched
             h.tur = hodisa::tugmaBosildi;
-            h.kod = std::uint16_t(r->detail);
+            h.kod = std::uint16_t(tugmaKodi);
             h.bayroqlar = bayroqlar_;
         }
         for (const Monitor& mon : monitorlar_)
