@@ -1,0 +1,36 @@
+# Renders Info.plist.in. Kept apart from bundle.cmake so that a build on any
+# system can render and check it.
+#
+# harfnur_info_plist(<output> ID <bundle id> VERSION <x.y.z> MACOS <min>
+#                    EXECUTABLE <name> ICON <file> YEAR <yyyy>)
+function(harfnur_info_plist chiqish)
+  cmake_parse_arguments(PARSE_ARGV 1 p "" "ID;VERSION;MACOS;EXECUTABLE;ICON;YEAR" "")
+  foreach(k ID VERSION MACOS EXECUTABLE ICON YEAR)
+    if(p_${k} STREQUAL "")
+      message(FATAL_ERROR "harfnur_info_plist: ${k} is empty")
+    endif()
+  endforeach()
+  # Reverse-DNS of letters, digits, hyphens and periods only.
+  if(NOT p_ID MATCHES "^[A-Za-z0-9-]+(\\.[A-Za-z0-9-]+)+$")
+    message(FATAL_ERROR "Bundle identifier '${p_ID}' must be reverse-DNS of letters, digits, '-' and '.'")
+  endif()
+  # CFBundleShortVersionString must be three integers.
+  if(NOT p_VERSION MATCHES "^[0-9]+\\.[0-9]+\\.[0-9]+$")
+    message(FATAL_ERROR "Bundle version '${p_VERSION}' must be three integers, as 1.2.3")
+  endif()
+  if(NOT p_MACOS MATCHES "^[0-9]+(\\.[0-9]+)*$")
+    message(FATAL_ERROR "Minimum macOS '${p_MACOS}' is not a version")
+  endif()
+  set(plist_id ${p_ID})
+  set(plist_versiya ${p_VERSION})
+  set(plist_macos ${p_MACOS})
+  set(plist_dastur ${p_EXECUTABLE})
+  set(plist_belgi ${p_ICON})
+  set(plist_mualliflik "© ${p_YEAR} Harfnur mualliflari")
+  foreach(v plist_dastur plist_belgi plist_mualliflik)
+    string(REPLACE "&" "&amp;" ${v} "${${v}}")
+    string(REPLACE "<" "&lt;" ${v} "${${v}}")
+    string(REPLACE ">" "&gt;" ${v} "${${v}}")
+  endforeach()
+  configure_file(${CMAKE_CURRENT_FUNCTION_LIST_DIR}/Info.plist.in ${chiqish} @ONLY)
+endfunction()
