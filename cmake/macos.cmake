@@ -18,22 +18,26 @@ if(NOT ICU_ROOT AND NOT DEFINED ENV{ICU_ROOT})
     endif()
   endif()
 endif()
-find_package(ICU REQUIRED COMPONENTS uc data)
+find_package(ICU REQUIRED COMPONENTS uc)
+set(harfnur_icu_uc "${ICU_UC_LIBRARY_RELEASE}")
+if(NOT harfnur_icu_uc)
+  set(harfnur_icu_uc "${ICU_UC_LIBRARY}")
+endif()
 
 # libicucore is the system's private ICU: no headers, no stable interface.
-if(ICU_UC_LIBRARY MATCHES "icucore")
-  message(FATAL_ERROR "ICU resolved to the system's private libicucore (${ICU_UC_LIBRARY}); "
+if(harfnur_icu_uc MATCHES "icucore")
+  message(FATAL_ERROR "ICU resolved to the system's private libicucore (${harfnur_icu_uc}); "
                       "install icu4c (brew install icu4c) or pass -DICU_ROOT=<prefix>")
 endif()
 
 # Every library the app links must carry each architecture it is built for.
 # Homebrew's bottles carry only the machine's own, so the universal default
 # narrows to what ICU has; a universal ICU keeps the universal build.
-execute_process(COMMAND lipo -archs "${ICU_UC_LIBRARY}"
+execute_process(COMMAND lipo -archs "${harfnur_icu_uc}"
                 OUTPUT_VARIABLE icu_arxitekturalar OUTPUT_STRIP_TRAILING_WHITESPACE
                 RESULT_VARIABLE lipo_natija)
 if(NOT lipo_natija EQUAL 0)
-  message(FATAL_ERROR "lipo -archs could not read ${ICU_UC_LIBRARY}")
+  message(FATAL_ERROR "lipo -archs could not read ${harfnur_icu_uc}")
 endif()
 separate_arguments(icu_arxitekturalar UNIX_COMMAND "${icu_arxitekturalar}")
 set(harfnur_arxitekturalar "")
@@ -43,7 +47,7 @@ foreach(a IN LISTS CMAKE_OSX_ARCHITECTURES)
   endif()
 endforeach()
 if(NOT harfnur_arxitekturalar)
-  message(FATAL_ERROR "ICU (${ICU_UC_LIBRARY}) has ${icu_arxitekturalar}, none of "
+  message(FATAL_ERROR "ICU (${harfnur_icu_uc}) has ${icu_arxitekturalar}, none of "
                       "CMAKE_OSX_ARCHITECTURES=${CMAKE_OSX_ARCHITECTURES}")
 endif()
 if(NOT harfnur_arxitekturalar STREQUAL CMAKE_OSX_ARCHITECTURES)

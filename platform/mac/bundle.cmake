@@ -48,7 +48,7 @@ set(harfnur_imzo_kodi "")  # the same flags, quoted for the install script
 foreach(a IN LISTS harfnur_imzo)
   string(APPEND harfnur_imzo_kodi " [==[${a}]==]")
 endforeach()
-get_filename_component(harfnur_icu_papka "${ICU_UC_LIBRARY}" DIRECTORY)
+get_filename_component(harfnur_icu_papka "${harfnur_icu_uc}" DIRECTORY)
 install(TARGETS Harfnur BUNDLE DESTINATION . COMPONENT Harfnur)
 install(CODE "
   include(BundleUtilities)
