@@ -1,0 +1,268 @@
+// Syntax-check stand-in: only what Harfnur's macOS code uses, written from
+// developer.apple.com. Not Apple's header and not an SDK.
+#pragma once
+
+#import <Foundation/Foundation.h>
+#import <QuartzCore/QuartzCore.h>
+
+@class NSMenu, NSWindow, NSLayoutXAxisAnchor, NSLayoutYAxisAnchor, NSLayoutDimension;
+
+// Events
+typedef NS_ENUM(NSUInteger, NSEventType){
+    NSEventTypeKeyDown = 10,
+    NSEventTypeKeyUp = 11,
+    NSEventTypeFlagsChanged = 12,
+};
+typedef NS_OPTIONS(unsigned long long, NSEventMask){
+    NSEventMaskKeyDown = 1ULL << NSEventTypeKeyDown,
+    NSEventMaskFlagsChanged = 1ULL << NSEventTypeFlagsChanged,
+};
+typedef NS_OPTIONS(NSUInteger, NSEventModifierFlags){
+    NSEventModifierFlagShift = 1 << 17,
+    NSEventModifierFlagCommand = 1 << 20,
+};
+
+@interface NSEvent : NSObject
+@property(readonly) NSEventType type;
+@property(readonly) unsigned short keyCode;
+@property(readonly) NSEventModifierFlags modifierFlags;
+@property(readonly) NSTimeInterval timestamp;
++ (id)addGlobalMonitorForEventsMatchingMask:(NSEventMask)mask handler:(void (^)(NSEvent* event))block;
++ (id)addLocalMonitorForEventsMatchingMask:(NSEventMask)mask handler:(NSEvent* (^)(NSEvent* event))block;
++ (void)removeMonitor:(id)eventMonitor;
+@end
+
+// Application
+typedef NS_ENUM(NSInteger, NSApplicationActivationPolicy){
+    NSApplicationActivationPolicyRegular = 0,
+    NSApplicationActivationPolicyAccessory = 1,
+    NSApplicationActivationPolicyProhibited = 2,
+};
+
+@protocol NSApplicationDelegate <NSObject>
+@optional
+- (void)applicationDidFinishLaunching:(NSNotification*)notification;
+@end
+
+@interface NSResponder : NSObject
+@end
+
+@interface NSApplication : NSResponder
+@property(class, readonly, strong) NSApplication* sharedApplication;
+@property(weak) id<NSApplicationDelegate> delegate;
+- (BOOL)setActivationPolicy:(NSApplicationActivationPolicy)activationPolicy;
+- (void)activateIgnoringOtherApps:(BOOL)ignoreOtherApps;
+- (void)terminate:(id)sender;
+- (void)run;
+@end
+
+// Pasteboard
+typedef NSString* NSPasteboardType;
+extern NSPasteboardType const NSPasteboardTypeString;
+
+@protocol NSPasteboardWriting <NSObject>
+@end
+
+@interface NSPasteboardItem : NSObject <NSPasteboardWriting>
+@property(readonly, copy) NSArray<NSPasteboardType>* types;
+- (NSData*)dataForType:(NSPasteboardType)type;
+- (BOOL)setData:(NSData*)data forType:(NSPasteboardType)type;
+@end
+
+@interface NSPasteboard : NSObject
+@property(class, readonly, strong) NSPasteboard* generalPasteboard;
+@property(readonly) NSInteger changeCount;
+@property(readonly, copy) NSArray<NSPasteboardItem*>* pasteboardItems;
+- (NSInteger)clearContents;
+- (BOOL)writeObjects:(NSArray<id<NSPasteboardWriting>>*)objects;
+- (NSString*)stringForType:(NSPasteboardType)dataType;
+- (BOOL)setString:(NSString*)string forType:(NSPasteboardType)dataType;
+@end
+
+@interface NSWorkspace : NSObject
+@property(class, readonly, strong) NSWorkspace* sharedWorkspace;
+- (BOOL)openURL:(NSURL*)url;
+@end
+
+// Colours and fonts
+@interface NSColor : NSObject
++ (NSColor*)colorWithSRGBRed:(CGFloat)red green:(CGFloat)green blue:(CGFloat)blue alpha:(CGFloat)alpha;
+@property(class, strong, readonly) NSColor* secondaryLabelColor;
+@property(readonly) CGColorRef CGColor;
+@end
+
+typedef CGFloat NSFontWeight;
+extern const NSFontWeight NSFontWeightBold;
+typedef NSString* NSFontTextStyle;
+typedef NSString* NSFontTextStyleOptionKey;
+extern const NSFontTextStyle NSFontTextStyleTitle2 API_AVAILABLE(macos(11.0));
+extern const NSFontTextStyle NSFontTextStyleHeadline API_AVAILABLE(macos(11.0));
+extern const NSFontTextStyle NSFontTextStyleCaption1 API_AVAILABLE(macos(11.0));
+
+@interface NSFont : NSObject
++ (NSFont*)systemFontOfSize:(CGFloat)fontSize;
++ (NSFont*)systemFontOfSize:(CGFloat)fontSize weight:(NSFontWeight)weight;
++ (NSFont*)preferredFontForTextStyle:(NSFontTextStyle)style
+                             options:(NSDictionary<NSFontTextStyleOptionKey, id>*)options API_AVAILABLE(macos(11.0));
+@property(class, readonly) CGFloat systemFontSize;
+@property(readonly) CGFloat pointSize;
+@end
+
+// Layout
+typedef float NSLayoutPriority;
+typedef NS_ENUM(NSInteger, NSLayoutConstraintOrientation){
+    NSLayoutConstraintOrientationHorizontal = 0,
+    NSLayoutConstraintOrientationVertical = 1,
+};
+typedef NS_ENUM(NSInteger, NSLayoutAttribute){
+    NSLayoutAttributeTop = 3,
+    NSLayoutAttributeLeading = 5,
+    NSLayoutAttributeCenterY = 10,
+};
+typedef NS_ENUM(NSInteger, NSUserInterfaceLayoutOrientation){
+    NSUserInterfaceLayoutOrientationHorizontal = 0,
+    NSUserInterfaceLayoutOrientationVertical = 1,
+};
+
+@interface NSLayoutConstraint : NSObject
+@property(getter=isActive) BOOL active;
+@end
+
+@interface NSLayoutAnchor<AnchorType> : NSObject
+- (NSLayoutConstraint*)constraintEqualToAnchor:(NSLayoutAnchor<AnchorType>*)anchor;
+@end
+@interface NSLayoutXAxisAnchor : NSLayoutAnchor <NSLayoutXAxisAnchor*>
+@end
+@interface NSLayoutYAxisAnchor : NSLayoutAnchor <NSLayoutYAxisAnchor*>
+@end
+@interface NSLayoutDimension : NSLayoutAnchor <NSLayoutDimension*>
+- (NSLayoutConstraint*)constraintEqualToConstant:(CGFloat)c;
+@end
+
+// Views
+@interface NSView : NSResponder
+- (instancetype)init;
+@property BOOL wantsLayer;
+@property(strong) CALayer* layer;
+@property BOOL translatesAutoresizingMaskIntoConstraints;
+@property(readonly, strong) NSLayoutDimension* widthAnchor;
+@property(readonly, strong) NSLayoutDimension* heightAnchor;
+@property(readonly, strong) NSLayoutXAxisAnchor* centerXAnchor;
+@property(readonly, strong) NSLayoutYAxisAnchor* centerYAnchor;
+@property(readonly) NSSize fittingSize;
+@property(copy) NSString* toolTip;
+- (void)addSubview:(NSView*)view;
+- (void)layoutSubtreeIfNeeded;
+- (void)setContentHuggingPriority:(NSLayoutPriority)priority forOrientation:(NSLayoutConstraintOrientation)orientation;
+@end
+
+typedef NS_ENUM(NSInteger, NSStackViewDistribution){
+    NSStackViewDistributionGravityAreas = -1,
+    NSStackViewDistributionFill = 0,
+};
+
+@interface NSStackView : NSView
+@property NSUserInterfaceLayoutOrientation orientation;
+@property NSLayoutAttribute alignment;
+@property CGFloat spacing;
+@property NSEdgeInsets edgeInsets;
+@property NSStackViewDistribution distribution;
+@property(readonly, copy) NSArray<__kindof NSView*>* arrangedSubviews;
+- (void)addArrangedSubview:(NSView*)view;
+- (void)setCustomSpacing:(CGFloat)spacing afterView:(NSView*)view;
+@end
+
+typedef NSInteger NSControlStateValue;
+static const NSControlStateValue NSControlStateValueOff = 0;
+static const NSControlStateValue NSControlStateValueOn = 1;
+
+@interface NSControl : NSView
+@property(weak) id target;
+@property SEL action;
+@property(strong) NSFont* font;
+@end
+
+@interface NSTextField : NSControl
++ (instancetype)labelWithString:(NSString*)stringValue;
++ (instancetype)wrappingLabelWithString:(NSString*)stringValue;
+@property(strong) NSColor* textColor;
+@property CGFloat preferredMaxLayoutWidth;
+@end
+
+@interface NSButton : NSControl
++ (instancetype)buttonWithTitle:(NSString*)title target:(id)target action:(SEL)action;
+@property(copy) NSString* title;
+@property(copy) NSString* keyEquivalent;
+@property NSControlStateValue state;
+@end
+
+API_AVAILABLE(macos(10.15))
+@interface NSSwitch : NSControl
+@property NSControlStateValue state;
+@end
+
+// Status bar and menus
+@interface NSMenuItem : NSObject
+- (instancetype)initWithTitle:(NSString*)string action:(SEL)selector keyEquivalent:(NSString*)charCode;
+@property(class, readonly, strong) NSMenuItem* separatorItem;
+@property(weak) id target;
+@property(getter=isEnabled) BOOL enabled;
+@end
+
+@interface NSMenu : NSObject
+- (instancetype)init;
+@property BOOL autoenablesItems;
+- (void)addItem:(NSMenuItem*)newItem;
+@end
+
+@interface NSStatusBarButton : NSButton
+@end
+
+@interface NSStatusItem : NSObject
+@property(readonly, strong) NSStatusBarButton* button;
+@property(strong) NSMenu* menu;
+@end
+
+static const CGFloat NSVariableStatusItemLength = -1;
+
+@interface NSStatusBar : NSObject
+@property(class, readonly, strong) NSStatusBar* systemStatusBar;
+- (NSStatusItem*)statusItemWithLength:(CGFloat)length;
+- (void)removeStatusItem:(NSStatusItem*)item;
+@end
+
+// Alerts and windows
+typedef NSInteger NSModalResponse;
+
+@interface NSAlert : NSObject
+@property(copy) NSString* messageText;
+@property(copy) NSString* informativeText;
+- (NSButton*)addButtonWithTitle:(NSString*)title;
+- (NSModalResponse)runModal;
+@end
+
+typedef NS_OPTIONS(NSUInteger, NSWindowStyleMask){
+    NSWindowStyleMaskBorderless = 0,
+    NSWindowStyleMaskTitled = 1 << 0,
+    NSWindowStyleMaskClosable = 1 << 1,
+};
+typedef NS_ENUM(NSUInteger, NSBackingStoreType){
+    NSBackingStoreBuffered = 2,
+};
+
+@interface NSWindow : NSResponder
+- (instancetype)initWithContentRect:(NSRect)contentRect
+                          styleMask:(NSWindowStyleMask)style
+                            backing:(NSBackingStoreType)backingStoreType
+                              defer:(BOOL)flag;
+@property(copy) NSString* title;
+@property NSWindowStyleMask styleMask;
+@property(getter=isReleasedWhenClosed) BOOL releasedWhenClosed;
+@property(strong) __kindof NSView* contentView;
+@property(readonly) NSRect frame;
+- (NSRect)frameRectForContentRect:(NSRect)contentRect;
+- (void)setFrame:(NSRect)frameRect display:(BOOL)flag;
+- (void)center;
+- (void)makeKeyAndOrderFront:(id)sender;
+- (void)close;
+@end

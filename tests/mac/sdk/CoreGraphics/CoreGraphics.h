@@ -1,0 +1,46 @@
+// Syntax-check stand-in: only what Harfnur's macOS code uses, written from
+// developer.apple.com. Not Apple's header and not an SDK.
+#pragma once
+
+#include <CoreFoundation/CoreFoundation.h>
+#include <stdbool.h>
+
+typedef double CGFloat;
+struct CGPoint { CGFloat x, y; };
+struct CGSize { CGFloat width, height; };
+struct CGRect { struct CGPoint origin; struct CGSize size; };
+typedef struct CGPoint CGPoint;
+typedef struct CGSize CGSize;
+typedef struct CGRect CGRect;
+
+typedef struct CGColor* CGColorRef;
+typedef struct __CGEvent* CGEventRef;
+typedef struct __CGEventSource* CGEventSourceRef;
+typedef uint16_t CGKeyCode;
+typedef uint64_t CGEventFlags;
+
+typedef int32_t CGEventSourceStateID;
+enum {
+    kCGEventSourceStatePrivate = -1,
+    kCGEventSourceStateCombinedSessionState = 0,
+    kCGEventSourceStateHIDSystemState = 1,
+};
+
+typedef uint32_t CGEventTapLocation;
+enum { kCGHIDEventTap = 0, kCGSessionEventTap = 1, kCGAnnotatedSessionEventTap = 2 };
+
+typedef uint32_t CGEventType;
+enum { kCGEventKeyDown = 10, kCGEventKeyUp = 11, kCGEventFlagsChanged = 12 };
+
+#ifdef __cplusplus
+extern "C" {
+#endif
+CGEventSourceRef CGEventSourceCreate(CGEventSourceStateID stateID);
+CGEventRef CGEventCreateKeyboardEvent(CGEventSourceRef source, CGKeyCode virtualKey, bool keyDown);
+void CGEventSetFlags(CGEventRef event, CGEventFlags flags);
+void CGEventSetType(CGEventRef event, CGEventType type);
+void CGEventPost(CGEventTapLocation tap, CGEventRef event);
+CGEventFlags CGEventSourceFlagsState(CGEventSourceStateID stateID);
+#ifdef __cplusplus
+}
+#endif

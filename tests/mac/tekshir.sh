@@ -1,0 +1,68 @@
+#!/usr/bin/env bash
+# Compiles every file of platform/mac/ with -fsyntax-only for a macOS 12
+# target against the declarations in sdk/ (see README.md), with ARC and
+# blocks, warnings as errors; checks that the headers are plain C++; and
+# checks that the samples in xato/ are refused, so the declarations keep
+# catching those mistakes.
+# Usage: tekshir.sh CLANG++ SOURCE_ROOT
+set -uo pipefail
+clang=$1
+ildiz=$2
+bu=$(cd "$(dirname "$0")" && pwd)
+
+# The host's C and C++ library headers stand in for the SDK's: ask the
+# compiler where they are for its native target.
+tizim=()
+while read -r papka; do
+  case "$papka" in
+    */c++/*|*-linux-gnu) tizim+=(-isystem "$papka") ;;
+  esac
+done < <("$clang" -x c++ -E -v - </dev/null 2>&1 | sed -n '/^#include <...> search starts here:/,/^End of search list./p' | sed '1d;$d')
+
+umumiy=(-target x86_64-apple-macos12.0 -fsyntax-only -std=c++20 -fblocks
+        -nostdinc++ "${tizim[@]}" -U__nonnull -U__nullable -D_GNU_SOURCE
+        -isystem "$bu/sdk" -I "$ildiz" -Wall -Wextra -Werror -Wunguarded-availability)
+objc=(-x objective-c++ -fobjc-arc)
+
+xatolar=0
+fayllar=0
+for f in "$ildiz"/platform/mac/*.mm "$ildiz"/platform/mac/*.cpp; do
+  [ -e "$f" ] || continue
+  fayllar=$((fayllar + 1))
+  if ! "$clang" "${umumiy[@]}" "${objc[@]}" "$f"; then
+    echo "FAIL: $f"
+    xatolar=$((xatolar + 1))
+  fi
+done
+# Headers are included by plain C++: no Objective-C in them.
+for f in "$ildiz"/platform/mac/*.h; do
+  fayllar=$((fayllar + 1))
+  if ! echo "#include \"$f\"" | "$clang" "${umumiy[@]}" -x c++ -; then
+    echo "FAIL (not plain C++): $f"
+    xatolar=$((xatolar + 1))
+  fi
+done
+# Each sample holds one mistake the check must refuse.
+namunalar=0
+for f in "$bu"/xato/*.mm; do
+  [ -e "$f" ] || continue
+  namunalar=$((namunalar + 1))
+  if "$clang" "${umumiy[@]}" "${objc[@]}" "$f" 2>/dev/null; then
+    echo "FAIL (accepted a mistake): $f"
+    xatolar=$((xatolar + 1))
+  fi
+done
+for f in "$bu"/xato/*.h; do
+  [ -e "$f" ] || continue
+  namunalar=$((namunalar + 1))
+  if echo "#include \"$f\"" | "$clang" "${umumiy[@]}" -x c++ - 2>/dev/null; then
+    echo "FAIL (accepted Objective-C in a header): $f"
+    xatolar=$((xatolar + 1))
+  fi
+done
+if [ "$fayllar" -lt 20 ] || [ "$namunalar" -lt 1 ]; then
+  echo "FAIL: only $fayllar files and $namunalar samples found"
+  exit 1
+fi
+echo "$fayllar files of platform/mac checked, $namunalar mistakes refused, $xatolar failures"
+[ "$xatolar" -eq 0 ]

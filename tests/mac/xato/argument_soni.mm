@@ -1,0 +1,4 @@
+// A keyboard event made without saying whether the key goes down.
+#include <CoreGraphics/CoreGraphics.h>
+
+void bos() { CGEventPost(kCGHIDEventTap, CGEventCreateKeyboardEvent(nullptr, 8)); }
