@@ -42,7 +42,7 @@ public:
     void izohQoy(const std::string& s) override { item_.button.toolTip = nsMatn(s); }
 
     void menyuQoy(std::vector<port::MenyuBandi> bandlar) override {
-        NSMenu* menyu = [[NSMenu alloc] init];
+        NSMenu* menyu = [[NSMenu alloc] initWithTitle:@""];
         menyu.autoenablesItems = NO;  // each entry is enabled exactly as given
         amallar_ = [NSMutableArray array];
         for (port::MenyuBandi& b : bandlar) {

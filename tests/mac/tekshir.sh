@@ -26,14 +26,15 @@ objc=(-x objective-c++ -fobjc-arc)
 
 xatolar=0
 fayllar=0
-for f in "$ildiz"/platform/mac/*.mm "$ildiz"/platform/mac/*.cpp; do
-  [ -e "$f" ] || continue
-  fayllar=$((fayllar + 1))
-  if ! "$clang" "${umumiy[@]}" "${objc[@]}" "$f"; then
-    echo "FAIL: $f"
-    xatolar=$((xatolar + 1))
-  fi
-done
+# Two at a time: the machine's cores are shared.
+tekshir1() { "$clang" "$@" || echo "FAIL: ${*: -1}"; }
+export -f tekshir1
+export clang
+natija=$(printf '%s\0' "$ildiz"/platform/mac/*.mm "$ildiz"/platform/mac/*.cpp |
+         xargs -0 -n1 -P2 bash -c 'tekshir1 "$@"' _ "${umumiy[@]}" "${objc[@]}")
+[ -n "$natija" ] && echo "$natija"
+fayllar=$(ls "$ildiz"/platform/mac/*.mm "$ildiz"/platform/mac/*.cpp | wc -l)
+xatolar=$(printf '%s' "$natija" | grep -c '^FAIL' || true)
 # Headers are included by plain C++: no Objective-C in them.
 for f in "$ildiz"/platform/mac/*.h; do
   fayllar=$((fayllar + 1))

@@ -210,7 +210,7 @@ API_AVAILABLE(macos(10.15))
 @end
 
 @interface NSMenu : NSObject
-- (instancetype)init;
+- (instancetype)initWithTitle:(NSString*)title;
 @property BOOL autoenablesItems;
 - (void)addItem:(NSMenuItem*)newItem;
 @end
