@@ -6,8 +6,8 @@
 
 namespace harfnur::mac {
 
-// A snapshot keeps every item's every type, in order; an entry with an empty
-// type (no real pasteboard type is empty) marks where the next item begins.
+// A snapshot keeps every item's every type, in order, the items apart
+// (platform/bufer_bandlari.h).
 class NsBufer final : public port::Bufer {
 public:
     std::int64_t ozgarishSoni() override;

@@ -2,6 +2,8 @@
 
 #import <AppKit/AppKit.h>
 
+#include "platform/bufer_bandlari.h"
+
 namespace harfnur::mac {
 namespace {
 
@@ -33,40 +35,29 @@ void NsBufer::matnYoz(const std::string& matn) {
 }
 
 port::BuferNusxasi NsBufer::olish() {
-    port::BuferNusxasi n;
+    std::vector<BuferBandi> bandlar;
     for (NSPasteboardItem* band in umumiy().pasteboardItems) {
-        const std::size_t bosh = n.turlar.size();
-        if (bosh) n.turlar.emplace_back();  // the next item begins
-        bool bormi = false;
+        BuferBandi& b = bandlar.emplace_back();
         for (NSPasteboardType tur in band.types) {
             NSData* d = [band dataForType:tur];
-            if (!d) continue;  // promised data its owner no longer gives
-            n.turlar.emplace_back(tur.UTF8String, baytlar(d));
-            bormi = true;
+            if (d) b.emplace_back(tur.UTF8String, baytlar(d));  // nil: promised data its owner no longer gives
         }
-        if (!bormi) n.turlar.resize(bosh);  // an item with nothing to keep
     }
-    return n;
+    return bandlardanNusxa(bandlar);
 }
 
 void NsBufer::qaytar(const port::BuferNusxasi& nusxa) {
-    NSMutableArray<NSPasteboardItem*>* bandlar = [NSMutableArray array];
-    NSPasteboardItem* band = nil;
-    for (const auto& [tur, malumot] : nusxa.turlar) {
-        if (tur.empty()) {
-            band = nil;
-            continue;
+    NSMutableArray<NSPasteboardItem*>* yangi = [NSMutableArray array];
+    for (const BuferBandi& b : nusxadanBandlar(nusxa)) {
+        NSPasteboardItem* band = [[NSPasteboardItem alloc] init];
+        for (const auto& [tur, malumot] : b) {
+            NSString* t = nsMatn(tur);
+            if (t) [band setData:[NSData dataWithBytes:malumot.data() length:malumot.size()] forType:t];
         }
-        NSString* t = nsMatn(tur);
-        if (!t) continue;
-        if (!band) {
-            band = [[NSPasteboardItem alloc] init];
-            [bandlar addObject:band];
-        }
-        [band setData:[NSData dataWithBytes:malumot.data() length:malumot.size()] forType:t];
+        [yangi addObject:band];
     }
     [umumiy() clearContents];
-    if (bandlar.count) [umumiy() writeObjects:bandlar];
+    if (yangi.count) [umumiy() writeObjects:yangi];
 }
 
 }  // namespace harfnur::mac
