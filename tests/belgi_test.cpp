@@ -2,9 +2,9 @@
 #include <zlib.h>
 
 #include <cmath>
+#include <cstdio>
 #include <fstream>
 #include <numbers>
-#include <regex>
 #include <set>
 #include <sstream>
 
@@ -189,14 +189,16 @@ TEST(Belgi, PngChunksAndPixelsRoundTrip) {
 
 // iconutil takes icon_<N>x<N>.png at N pixels and icon_<N>x<N>@2x.png at 2N.
 TEST(Belgi, IconsetNamesMatchTheirSizes) {
-    const std::regex nomi(R"(icon_(\d+)x(\d+)(@2x)?\.png)");
     std::set<std::string> nomlar;
     std::set<int> olchamlar;
     for (const auto& f : ikonaToplami()) {
-        std::smatch m;
-        ASSERT_TRUE(std::regex_match(f.nom, m, nomi)) << f.nom;
-        EXPECT_EQ(m[1], m[2]);
-        EXPECT_EQ(f.olcham, std::stoi(m[1]) * (m[3].matched ? 2 : 1)) << f.nom;
+        int en = 0, boy = 0;
+        char qolgan[16] = {};
+        ASSERT_EQ(std::sscanf(f.nom.c_str(), "icon_%dx%d%15s", &en, &boy, qolgan), 3) << f.nom;
+        const std::string oxiri = qolgan;
+        ASSERT_TRUE(oxiri == ".png" || oxiri == "@2x.png") << f.nom;
+        EXPECT_EQ(en, boy) << f.nom;
+        EXPECT_EQ(f.olcham, en * (oxiri == "@2x.png" ? 2 : 1)) << f.nom;
         nomlar.insert(f.nom);
         olchamlar.insert(f.olcham);
     }

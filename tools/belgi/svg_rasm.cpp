@@ -89,7 +89,8 @@ bool shakl(const Teg& t, Shakl& sh, std::string& xato) {
     const bool tortburchak = t.nom == "rect", doira = t.nom == "circle";
     sh.tur = tortburchak ? Shakl::Tur::tortburchak : Shakl::Tur::ellips;
     bool rxBor = false, ryBor = false;
-    for (const auto& [nom, qiymat] : t.atributlar) {
+    for (const auto& at : t.atributlar) {
+        const std::string &nom = at.first, &qiymat = at.second;
         const auto yomon = [&] { return xato = "<" + t.nom + "> " + nom + "=\"" + qiymat + "\" is not supported", false; };
         if (nom == "fill" || nom == "stroke") {
             if (!rang(qiymat, nom == "fill" ? sh.boyoq : sh.chiziq)) return yomon();
