@@ -11,8 +11,8 @@ harfnur_info_plist(${CMAKE_CURRENT_BINARY_DIR}/Info.plist
     ID ${HARFNUR_BUNDLE_ID} VERSION ${PROJECT_VERSION} MACOS ${CMAKE_OSX_DEPLOYMENT_TARGET}
     EXECUTABLE Harfnur ICON Harfnur.icns YEAR ${harfnur_yil})
 
-# The icon from the lime tile's SVG. Apple's icon grid leaves 100 of 1024
-# pixels free on each side around the tile.
+# The icon from the lime tile's SVG, drawn inside a margin of 100 of 1024
+# pixels on each side so it is no larger than other macOS app icons.
 set(harfnur_icns ${CMAKE_CURRENT_BINARY_DIR}/Harfnur.icns)
 add_custom_command(OUTPUT ${harfnur_icns}
     COMMAND ${CMAKE_COMMAND} -E rm -rf Harfnur.iconset
@@ -30,9 +30,9 @@ set_target_properties(Harfnur PROPERTIES MACOSX_BUNDLE_INFO_PLIST ${CMAKE_CURREN
 # Room in the load commands for install_name_tool to point ICU into the bundle.
 target_link_options(Harfnur PRIVATE LINKER:-headerpad_max_install_names)
 
-# Signing: ad hoc by default, so the app runs on Apple silicon and keeps one
-# identity per build; a real identity adds the hardened runtime and a secure
-# timestamp, which notarization requires.
+# Signing: ad hoc by default (Apple silicon runs signed code only, and the
+# bundle's resources are sealed with it); a real identity adds the hardened
+# runtime and a secure timestamp, which notarization requires.
 set(harfnur_imzo --force --sign "${HARFNUR_SIGN_IDENTITY}")
 if(NOT HARFNUR_SIGN_IDENTITY STREQUAL "-")
   list(APPEND harfnur_imzo --options=runtime --timestamp)
