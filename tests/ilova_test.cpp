@@ -145,13 +145,24 @@ TEST(Ilova, LoginItemRefusedOrAwaitingApproval) {
     ASSERT_NE(q.oyna(), nullptr);  // the launch goes on
     ASSERT_TRUE(q.oyna()->chizilgan.avtoyuklash);
     EXPECT_FALSE(q.oyna()->chizilgan.avtoyuklash->qiymat);
+    // The user flips the switch and the change is refused again: the window
+    // is drawn anew from the state read back, so the switch flips back.
+    const int chizildi = q.oyna()->chizildi;
+    auto ozgartir = q.oyna()->chizilgan.avtoyuklash->ozgartir;  // a copy: the redraw replaces it
+    ozgartir(true);
+    EXPECT_EQ(q.oyna()->chizildi, chizildi + 1);
+    EXPECT_FALSE(q.oyna()->chizilgan.avtoyuklash->qiymat);
 
     Qobiq t;
     t.avtoyuklash.royxatdanKeyin = port::AvtoyuklashHolati::tasdiqKerak;
     t.ishgaTushir();
     EXPECT_FALSE(t.delegat->holati().avtoyuklash());  // only "enabled" counts
     EXPECT_TRUE(t.tizimJurnali.satrlar.empty());
-    t.oyna()->chizilgan.avtoyuklash->ozgartir(false);  // the switch routes through the state
+    ozgartir = t.oyna()->chizilgan.avtoyuklash->ozgartir;
+    ozgartir(true);  // approval still awaited: drawn again, still off
+    EXPECT_FALSE(t.oyna()->chizilgan.avtoyuklash->qiymat);
+    EXPECT_EQ(t.avtoyuklash.holat(), port::AvtoyuklashHolati::tasdiqKerak);
+    ozgartir(false);  // the switch routes through the state
     EXPECT_EQ(t.avtoyuklash.holat(), port::AvtoyuklashHolati::royxatdaEmas);
 
     Qobiq e;  // no login-item service: nothing is called, no switch is shown
