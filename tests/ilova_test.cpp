@@ -43,6 +43,18 @@ TEST(Ilova, LaterLaunchWithPermissionOpensNoWindow) {
     EXPECT_EQ(q.avtoyuklash.chaqirildi, 0);
     EXPECT_EQ(q.jurnalXabarlari(),
               (Xabarlar{"ishga tushdi: /Applications/Harfnur.app, ruxsat=true", "Shift kuzatuvi boshlandi"}));
+
+    // Started again while it runs: the guide opens, in front, and a closed
+    // one comes back the same.
+    ASSERT_TRUE(q.ilova.qaytaOchildi);
+    q.ilova.qaytaOchildi();
+    ASSERT_NE(q.oyna(), nullptr);
+    EXPECT_TRUE(q.oyna()->korinadi);
+    EXPECT_EQ(q.ilova.faollashdi, 1);
+    q.oyna()->yop();
+    q.ilova.qaytaOchildi();
+    EXPECT_TRUE(q.oyna()->korinadi);
+    EXPECT_EQ(q.oynalar.oynalar.size(), 1u);
 }
 
 TEST(Ilova, LaterLaunchWithoutPermissionThenGranted) {
@@ -108,6 +120,12 @@ TEST(Ilova, StatusItemAndMenu) {
     q.ishgaTushir();
     EXPECT_EQ(q.panel.oxirgiSarlavha, "Ö");
     EXPECT_EQ(q.panel.oxirgiIzoh, "Harfnur: Shift’ni ikki marta bosing");
+    {
+        Qobiq w;  // a platform with more to say in the tooltip
+        w.p.matnlar.belgiIzohi = "Harfnur: faqat X11";
+        w.ishgaTushir();
+        EXPECT_EQ(w.panel.oxirgiIzoh, "Harfnur: faqat X11");
+    }
     const auto& m = q.panel.oxirgiMenyu;
     ASSERT_EQ(m.size(), 5u);
     EXPECT_EQ(m[0].sarlavha, "Shift’ni 2 marta bosing — matn harfnurga ögiriladi");

@@ -14,6 +14,7 @@
 #include <QWidget>
 
 #include "onboarding/tanishtiruv.h"
+#include "platform/linux/x11_faollashtirish.h"
 
 namespace harfnur::linux_ {
 
@@ -108,11 +109,7 @@ public:
         adjustSize();
         if (QScreen* e = QApplication::primaryScreen()) move(e->availableGeometry().center() - rect().center());
     }
-    void oldingaChiqar() override {
-        show();
-        raise();
-        activateWindow();
-    }
+    void oldingaChiqar() override { linux_::oldingaChiqar(this); }
     void yop() override { hide(); }
 
 protected:
