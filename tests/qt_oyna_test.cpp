@@ -10,6 +10,7 @@
 
 #include "onboarding/tanishtiruv.h"
 #include "platform/linux/qt_oyna.h"
+#include "platform/linux/x11_faollashtirish.h"
 #include "qobiq_yordam.h"
 
 namespace {
@@ -115,6 +116,19 @@ TEST(QtOyna, ExtraLineIsShown) {
     bool bor = false;
     for (QLabel* l : oynasi()->findChildren<QLabel*>()) bor = bor || l->text() == "Faqat X11 dasturlari.";
     EXPECT_TRUE(bor);
+}
+
+// The launcher's time in a startup id, which lets the window come forward.
+TEST(QtOyna, StartupIdTime) {
+    const std::pair<const char*, unsigned long> hollar[] = {
+        {"xfce4-appfinder-1234-host-harfnur-0_TIME5436721", 5436721},
+        {"kwin-2-3_TIME0", 0},
+        {"gnome-shell/harfnur/1234-0-host_TIME12x", 0},
+        {"no-time-here", 0},
+        {"_TIME", 0},
+        {"", 0},
+    };
+    for (const auto& [id, vaqt] : hollar) EXPECT_EQ(linux_::boshlashVaqti(id), vaqt) << id;
 }
 
 }  // namespace

@@ -48,6 +48,8 @@ class NoTray(unittest.TestCase):
             yol = os.path.join(d.papka, "qt.txt")
             d.boshla([dt.ARGS.qt_maydon, yol])
             boshqa = d.oyna("QtMaydon")
+            d.yoz("salom")  # the user works there: a window manager guards its focus
+            self.assertTrue(kut(lambda: os.path.exists(yol) and open(yol).read() == "salom", 3))
             self.assertEqual(faol(d), boshqa)
 
             r = d.ishlat(dt.ARGS.harfnur)
