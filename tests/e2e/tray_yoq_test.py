@@ -20,6 +20,11 @@ def korinadigan(d, nom="^Harfnur$"):
     return d.ishlat("xdotool", "search", "--onlyvisible", "--name", nom).stdout.decode().split()
 
 
+def oqi(yol):
+    with open(yol, encoding="utf-8") as f:
+        return f.read()
+
+
 def faol(d):
     return d.ishlat("xdotool", "getactivewindow").stdout.decode().strip()
 
@@ -49,7 +54,7 @@ class NoTray(unittest.TestCase):
             d.boshla([dt.ARGS.qt_maydon, yol])
             boshqa = d.oyna("QtMaydon")
             d.yoz("salom")  # the user works there: a window manager guards its focus
-            self.assertTrue(kut(lambda: os.path.exists(yol) and open(yol).read() == "salom", 3))
+            self.assertTrue(kut(lambda: os.path.exists(yol) and oqi(yol) == "salom", 3))
             self.assertEqual(faol(d), boshqa)
 
             r = d.ishlat(dt.ARGS.harfnur)
