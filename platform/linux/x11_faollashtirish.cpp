@@ -1,6 +1,5 @@
 #include "platform/linux/x11_faollashtirish.h"
 
-#include <QPointer>
 #include <QTimer>
 #include <QWidget>
 #include <QWindow>
@@ -71,19 +70,31 @@ void oldingaChiqar(QWidget* w) {
     w->activateWindow();
     const unsigned long vaqt = kutilganVaqt;
     kutilganVaqt = 0;
-    if (!vaqt) return;
-    // The window manager answers only for a window it manages: wait until
-    // it is mapped (a second at most), then ask.
+    // Wait until the window is mapped: the window manager answers only for a
+    // window it manages. A window manager that is still starting may drop
+    // the map request (seen with openbox started together with Harfnur, as
+    // at login): then the window is mapped again, once a second, for a while.
     auto* t = new QTimer(w);
-    t->setInterval(20);
-    QObject::connect(t, &QTimer::timeout, w, [w = QPointer<QWidget>(w), t, vaqt, qoldi = 100]() mutable {
-        if (w && w->windowHandle() && w->windowHandle()->isExposed()) {
-            faolQilishniSora(w->winId(), vaqt);
-        } else if (w && --qoldi > 0) {
-            return;
+    t->setInterval(50);
+    QObject::connect(t, &QTimer::timeout, w, [w, t, vaqt, tik = 0]() mutable {
+        if (!w->isVisible()) {  // hidden again meanwhile
+            t->deleteLater();
+            t->stop();
+        } else if (w->windowHandle() && w->windowHandle()->isExposed()) {
+            if (vaqt) faolQilishniSora(w->winId(), vaqt);
+            t->deleteLater();
+            t->stop();
+        } else if (++tik % 20 == 0) {
+            if (tik >= 200) {
+                t->deleteLater();
+                t->stop();
+                return;
+            }
+            w->hide();
+            w->show();
+            w->raise();
+            w->activateWindow();
         }
-        t->deleteLater();
-        t->stop();
     });
     t->start();
 }

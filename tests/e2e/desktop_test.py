@@ -30,7 +30,7 @@ def kut(shart, muddat=8.0, qadam=0.05):
 class Ish:
     """One desktop: X server, window manager, tray host and harfnur."""
 
-    def __init__(self, tanishtirildi=True, tray=True, xvfb_args=()):
+    def __init__(self, tanishtirildi=True, tray=True, xvfb_args=(), kutish=0.5):
         self.papka = tempfile.mkdtemp(prefix="harfnur-e2e-")
         self.uy = os.path.join(self.papka, "uy")
         os.makedirs(os.path.join(self.uy, ".config", "Harfnur"))
@@ -59,7 +59,7 @@ class Ish:
         if tray:
             self.boshla(["trayer", "--edge", "top", "--align", "right", "--widthtype", "request", "--height", "24",
                          "--transparent", "false", "--tint", "0x202020"])
-        time.sleep(0.5)
+        time.sleep(kutish)  # 0: Harfnur starts together with the window manager, as at login
         self.harfnur = self.boshla([ARGS.harfnur])
         kut(lambda: "Shift kuzatuvi boshlandi" in self.jurnal() or "ruxsat=" in self.jurnal())
 

@@ -31,10 +31,11 @@ def faol(d):
 
 class NoTray(unittest.TestCase):
     def test_first_launch_shows_the_guide(self):
-        # A fresh home each time: the first launch, three times over, since a
-        # window that is created but never shown came and went with timing.
-        for marta in range(3):
-            d = Ish(tanishtirildi=False, tray=False)
+        # A fresh home each time: the first launch, five times over, with the
+        # window manager started together with Harfnur, as at login. One
+        # that is still starting may drop the window's map request.
+        for marta in range(5):
+            d = Ish(tanishtirildi=False, tray=False, kutish=0)
             try:
                 self.assertTrue(kut(lambda: korinadigan(d), 10), "try %d: no guide window on screen" % marta)
                 if marta == 0:
