@@ -49,10 +49,11 @@ void YagonaNusxa::tingla(std::function<void(const std::string&)> ochilsin) {
             QObject::connect(s, &QLocalSocket::readyRead, s, [s, ochilsin] {
                 if (!s->canReadLine()) return;
                 const QByteArray satr = s->readLine().trimmed();
-                if (!satr.startsWith(soroq)) return s->disconnectFromServer();
-                ochilsin(satr.mid(int(sizeof soroq)).trimmed().toStdString());
-                s->write("ok\n");
-                s->flush();
+                if (satr.startsWith(soroq)) {
+                    ochilsin(satr.mid(int(sizeof soroq)).trimmed().toStdString());
+                    s->write("ok\n");
+                    s->flush();
+                }
                 s->disconnectFromServer();
             });
         }
