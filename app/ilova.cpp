@@ -29,7 +29,7 @@ void Ilova::ishgaTushdi() {
     if (belgi) {
         if (belgi->tugmasiBormi()) {
             belgi->sarlavhaQoy(belgiSarlavhasi);
-            belgi->izohQoy(belgiIzohi);
+            belgi->izohQoy(p_.matnlar.belgiIzohi.value_or(belgiIzohi));
         }
         const std::weak_ptr<Ilova> zaif = weak_from_this();
         port::IlovaObyekti* ilova = &p_.ilova;
@@ -41,6 +41,12 @@ void Ilova::ishgaTushdi() {
             {"Çiqiş", [ilova] { ilova->tugat(); }, "q", true},
         });
     }
+
+    // A second start of the program brings the guide back: the way in when
+    // the desktop shows no status item.
+    p_.ilova.qaytaOchilganda([zaif = weak_from_this()] {
+        if (auto i = zaif.lock()) i->tanishtiruvniOch();
+    });
 
     jurnal(p_.asos, birlashtir({"ishga tushdi: ", yol, ", ruxsat=", mantiqiy(p_.ruxsat.ishonchlimi())}));
 

@@ -32,14 +32,14 @@ void RuxsatHolati::avtoyuklashniOrnat(bool yoq) {
     if (!x_.avtoyuklash.bormi()) return;
     const auto xato = yoq ? x_.avtoyuklash.royxatgaOl() : x_.avtoyuklash.royxatdanChiqar();
     if (xato) x_.tizimJurnali.yoz(std::string("Avtoyuklash: ").append(*xato));
+    // Told even when nothing changed: a switch the user flipped must come
+    // back to the state read here after a refused change.
     avtoyuklashniOqi();
+    xabarBer();
 }
 
 void RuxsatHolati::avtoyuklashniOqi() {
-    const bool yangi = x_.avtoyuklash.bormi() && x_.avtoyuklash.holat() == port::AvtoyuklashHolati::yoqilgan;
-    if (yangi == avtoyuklash_) return;
-    avtoyuklash_ = yangi;
-    xabarBer();
+    avtoyuklash_ = x_.avtoyuklash.bormi() && x_.avtoyuklash.holat() == port::AvtoyuklashHolati::yoqilgan;
 }
 
 RuxsatHolati::KuzatuvchiBelgisi RuxsatHolati::kuzat(std::function<void()> f) {

@@ -36,7 +36,8 @@ public:
     void sora();                       // the system prompt, then the settings page
     void avtoyuklashniOrnat(bool yoq);  // register or unregister, then read back
 
-    // Observers are called after a real change of either fact.
+    // Observers are called after a real change of the permission, and after
+    // every read-back of the login item, changed or not.
     using KuzatuvchiBelgisi = int;
     KuzatuvchiBelgisi kuzat(std::function<void()> f);
     void kuzatma(KuzatuvchiBelgisi b);

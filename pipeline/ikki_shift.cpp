@@ -1,7 +1,5 @@
 #include "pipeline/ikki_shift.h"
 
-#include <cmath>
-
 namespace harfnur {
 
 bool IkkiShift::hodisa(bool shiftmi, bool pastga, double vaqt) {
@@ -17,14 +15,15 @@ bool IkkiShift::hodisa(bool shiftmi, bool pastga, double vaqt) {
         return false;
     }
     if (!bosilganVaqt) return false;  // a release with no press recorded
-    // The sign plays no part, and a comparison with NaN fails.
-    const double ushlandi = std::fabs(vaqt - *bosilganVaqt);
+    // Signed differences: a negative one passes its test, and a comparison
+    // with NaN fails.
+    const double ushlandi = vaqt - *bosilganVaqt;
     bosilganVaqt.reset();
     if (!(ushlandi <= ushlash)) {
         oldingiBosish.reset();
         return false;
     }
-    if (oldingiBosish && std::fabs(vaqt - *oldingiBosish) <= oraliq) {
+    if (oldingiBosish && vaqt - *oldingiBosish <= oraliq) {
         oldingiBosish.reset();
         return true;
     }

@@ -21,6 +21,9 @@ public:
     virtual void takroriyTaymer(double soniya, std::function<void()> tik) = 0;
     // Where the program lives (the bundle path on macOS).
     virtual std::string dasturYoli() = 0;
+    // `f` runs on the main thread each time the user starts the program
+    // again while it runs. Where the system has no such notice, never.
+    virtual void qaytaOchilganda(std::function<void()> f) { (void)f; }
 };
 
 }  // namespace harfnur::port

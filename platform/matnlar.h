@@ -19,6 +19,8 @@ struct PlatformaMatnlari {
     // One more line under the steps, when the platform has something to say
     // (a session where only part of the desktop is reachable, say).
     std::optional<std::string> eslatma;
+    // The status item's tooltip, where the platform has more to say.
+    std::optional<std::string> belgiIzohi;
     // The alert shown when the program runs from a place it must not.
     std::string joyXabari = "Avval Applications papkasiga sudrang";
     std::string joyIzohi =

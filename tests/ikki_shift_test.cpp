@@ -44,6 +44,11 @@ TEST(IkkiShift, Table) {
          {{S, D, 0}, {S, U, .05}, {S, D, .1}, {S, D, .3}, {S, U, .45}},
          {}},
         {"negative times pass", {{S, D, 1.0}, {S, U, 0.9}, {S, D, 0.8}, {S, U, 0.7}}, {3}},
+        // Beyond the limits: a held time of -1.0 s is still a tap, and a gap
+        // of -1.0 s still pairs the taps.
+        {"held -1.0 is a tap", {{S, D, 5.0}, {S, U, 4.0}, {S, D, 4.05}, {S, U, 4.1}}, {3}},
+        {"gap -1.0 pairs", {{S, D, 5.0}, {S, U, 5.05}, {S, D, 4.0}, {S, U, 4.05}}, {3}},
+        {"held -1.0 on the second tap fires", {{S, D, 0.0}, {S, U, 0.05}, {S, D, 1.1}, {S, U, 0.1}}, {3}},
         {"held time NaN is a long press", {{S, D, 0}, {S, U, .05}, {S, D, nan}, {S, U, .2}, {S, D, .25}, {S, U, .3}},
          {}},
         {"a press with NaN times is long; taps after it work", {{S, D, nan}, {S, U, nan}, {S, D, .1}, {S, U, .15}, {S, D, .2}, {S, U, .25}},

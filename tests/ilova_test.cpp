@@ -43,6 +43,18 @@ TEST(Ilova, LaterLaunchWithPermissionOpensNoWindow) {
     EXPECT_EQ(q.avtoyuklash.chaqirildi, 0);
     EXPECT_EQ(q.jurnalXabarlari(),
               (Xabarlar{"ishga tushdi: /Applications/Harfnur.app, ruxsat=true", "Shift kuzatuvi boshlandi"}));
+
+    // Started again while it runs: the guide opens, in front, and a closed
+    // one comes back the same.
+    ASSERT_TRUE(q.ilova.qaytaOchildi);
+    q.ilova.qaytaOchildi();
+    ASSERT_NE(q.oyna(), nullptr);
+    EXPECT_TRUE(q.oyna()->korinadi);
+    EXPECT_EQ(q.ilova.faollashdi, 1);
+    q.oyna()->yop();
+    q.ilova.qaytaOchildi();
+    EXPECT_TRUE(q.oyna()->korinadi);
+    EXPECT_EQ(q.oynalar.oynalar.size(), 1u);
 }
 
 TEST(Ilova, LaterLaunchWithoutPermissionThenGranted) {
@@ -108,6 +120,12 @@ TEST(Ilova, StatusItemAndMenu) {
     q.ishgaTushir();
     EXPECT_EQ(q.panel.oxirgiSarlavha, "Ö");
     EXPECT_EQ(q.panel.oxirgiIzoh, "Harfnur: Shift’ni ikki marta bosing");
+    {
+        Qobiq w;  // a platform with more to say in the tooltip
+        w.p.matnlar.belgiIzohi = "Harfnur: faqat X11";
+        w.ishgaTushir();
+        EXPECT_EQ(w.panel.oxirgiIzoh, "Harfnur: faqat X11");
+    }
     const auto& m = q.panel.oxirgiMenyu;
     ASSERT_EQ(m.size(), 5u);
     EXPECT_EQ(m[0].sarlavha, "Shift’ni 2 marta bosing — matn harfnurga ögiriladi");
@@ -145,13 +163,24 @@ TEST(Ilova, LoginItemRefusedOrAwaitingApproval) {
     ASSERT_NE(q.oyna(), nullptr);  // the launch goes on
     ASSERT_TRUE(q.oyna()->chizilgan.avtoyuklash);
     EXPECT_FALSE(q.oyna()->chizilgan.avtoyuklash->qiymat);
+    // The user flips the switch and the change is refused again: the window
+    // is drawn anew from the state read back, so the switch flips back.
+    const int chizildi = q.oyna()->chizildi;
+    auto ozgartir = q.oyna()->chizilgan.avtoyuklash->ozgartir;  // a copy: the redraw replaces it
+    ozgartir(true);
+    EXPECT_EQ(q.oyna()->chizildi, chizildi + 1);
+    EXPECT_FALSE(q.oyna()->chizilgan.avtoyuklash->qiymat);
 
     Qobiq t;
     t.avtoyuklash.royxatdanKeyin = port::AvtoyuklashHolati::tasdiqKerak;
     t.ishgaTushir();
     EXPECT_FALSE(t.delegat->holati().avtoyuklash());  // only "enabled" counts
     EXPECT_TRUE(t.tizimJurnali.satrlar.empty());
-    t.oyna()->chizilgan.avtoyuklash->ozgartir(false);  // the switch routes through the state
+    ozgartir = t.oyna()->chizilgan.avtoyuklash->ozgartir;
+    ozgartir(true);  // approval still awaited: drawn again, still off
+    EXPECT_FALSE(t.oyna()->chizilgan.avtoyuklash->qiymat);
+    EXPECT_EQ(t.avtoyuklash.holat(), port::AvtoyuklashHolati::tasdiqKerak);
+    ozgartir(false);  // the switch routes through the state
     EXPECT_EQ(t.avtoyuklash.holat(), port::AvtoyuklashHolati::royxatdaEmas);
 
     Qobiq e;  // no login-item service: nothing is called, no switch is shown

@@ -14,7 +14,7 @@ struct Qobiq : Muhit {
     sim::SimOynaXizmati oynalar;
     sim::SimAvtoyuklash avtoyuklash;
     sim::SimTizimJurnali tizimJurnali;
-    const IlovaPlatformasi p{m.platforma, m.ishonch, ilova, panel, ogohlantirish, oynalar, avtoyuklash, tizimJurnali};
+    IlovaPlatformasi p{m.platforma, m.ishonch, ilova, panel, ogohlantirish, oynalar, avtoyuklash, tizimJurnali};
     std::shared_ptr<Ilova> delegat;
 
     // Creates the delegate and finishes launching, as the entry point would.

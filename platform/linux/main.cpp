@@ -1,19 +1,17 @@
 // harfnur on Linux: the tray application, or the self-test.
-#include <fcntl.h>
-#include <sys/file.h>
-#include <unistd.h>
-
 #include <QApplication>
+#include <QSystemTrayIcon>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <filesystem>
 #include <iostream>
+#include <string_view>
 // X11 after Qt: its macros (None, Bool, ...) would break Qt's headers.
 #include <X11/Xlib.h>
 
 #include "app/kirish.h"
 #include "platform/ipli_navbat.h"
+#include "platform/linux/linux_matnlar.h"
 #include "platform/linux/qt_bufer.h"
 #include "platform/linux/qt_holat_paneli.h"
 #include "platform/linux/qt_oyna.h"
@@ -21,23 +19,12 @@
 #include "platform/linux/x11_displey.h"
 #include "platform/linux/x11_kuzatuv.h"
 #include "platform/linux/x11_tugma_yuborish.h"
+#include "platform/linux/yagona_nusxa.h"
 
 namespace {
 
 using namespace harfnur;
 using namespace harfnur::linux_;
-
-// One Harfnur per user and display: a lock held for the life of the process.
-bool yagonami() {
-    const char* runtime = std::getenv("XDG_RUNTIME_DIR");
-    std::filesystem::path papka = runtime && *runtime ? runtime : std::filesystem::temp_directory_path();
-    std::string displey = std::getenv("DISPLAY") ? std::getenv("DISPLAY") : "";
-    for (char& c : displey)
-        if (c == '/' || c == ':') c = '_';
-    const auto yol = papka / ("harfnur-" + std::to_string(::getuid()) + "-" + displey + ".lock");
-    const int fd = ::open(yol.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
-    return fd >= 0 && ::flock(fd, LOCK_EX | LOCK_NB) == 0;  // fd stays open on purpose
-}
 
 std::vector<std::string> terminallar() {
     auto r = standartTerminallar();
@@ -64,7 +51,9 @@ int main(int argc, char** argv) {
         }
     }
     std::string sabab;
+    Kengaytmalar bor;
     if (Display* d = displeyOch(&sabab)) {
+        bor = kengaytmalar(d);
         XCloseDisplay(d);
     } else {
         std::fprintf(stderr, "harfnur: %s; Harfnur needs an X11 session.\n", sabab.c_str());
@@ -74,8 +63,14 @@ int main(int argc, char** argv) {
     ::setenv("QT_QPA_PLATFORM", "xcb", 1);  // X11 through XWayland too: the key APIs are X11's
 
     const bool sinov = sinovmi(argc, argv);
-    if (!sinov && !yagonami()) {
-        std::fprintf(stderr, "harfnur: Harfnur allaqachon ishlayapti (already running).\n");
+    YagonaNusxa yagona;
+    if (!sinov && !yagona.egalla()) {
+        // Started again, from a menu say: the running one shows its window.
+        QCoreApplication sorovchi(argc, argv);
+        const char* id = std::getenv("DESKTOP_STARTUP_ID");
+        const bool ochildi = yagona.ochishniSora(id ? id : "");
+        std::fprintf(stderr, "harfnur: Harfnur allaqachon ishlayapti (already running)%s.\n",
+                     ochildi ? "; its window is opened" : "");
         return 0;
     }
     QApplication ilovaQt(argc, argv);
@@ -94,12 +89,19 @@ int main(int argc, char** argv) {
     if (sinov) return sinovIkkiShift(asos, std::cout);
 
     QtIlova ilova;
+    yagona.tingla([&ilova](const std::string& boshlashId) { ilova.qaytaOchildi(boshlashId); });
     QtHolatPaneli panel;
     QtOgohlantirish ogohlantirish;
     QtOynaXizmati oynalar;
     XdgAvtoyuklash avtoyuklash(QCoreApplication::applicationFilePath().toStdString());
     SyslogJurnali tizimJurnali;
-    const IlovaPlatformasi p{asos, ruxsat, ilova, panel, ogohlantirish, oynalar, avtoyuklash, tizimJurnali};
+    const char* wayland = std::getenv("WAYLAND_DISPLAY");
+    const char* seans = std::getenv("XDG_SESSION_TYPE");
+    const LinuxMuhiti muhit{bor.xinput, bor.xtest,
+                            (wayland && *wayland) || (seans && std::string_view(seans) == "wayland"),
+                            QSystemTrayIcon::isSystemTrayAvailable()};
+    const IlovaPlatformasi p{asos,     ruxsat,   ilova,        panel, ogohlantirish, oynalar, avtoyuklash,
+                             tizimJurnali, linuxMatnlari(muhit)};
     ishgaTushir(p);
     // A conversion still running may wait on the main thread, which has
     // stopped: leave without joining it. Log lines are already written.

@@ -4,6 +4,7 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
 #include <QPainterPath>
@@ -13,6 +14,7 @@
 #include <QWidget>
 
 #include "onboarding/tanishtiruv.h"
+#include "platform/linux/x11_faollashtirish.h"
 
 namespace harfnur::linux_ {
 
@@ -107,14 +109,20 @@ public:
         adjustSize();
         if (QScreen* e = QApplication::primaryScreen()) move(e->availableGeometry().center() - rect().center());
     }
-    void oldingaChiqar() override {
-        show();
-        raise();
-        activateWindow();
-    }
+    void oldingaChiqar() override { linux_::oldingaChiqar(this); }
     void yop() override { hide(); }
 
 protected:
+    // A plain window has no default button: Return presses the footer's,
+    // whichever widget has the focus.
+    void keyPressEvent(QKeyEvent* e) override {
+        if ((e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) && pastki_.standartmi && pastki_.amal) {
+            const auto f = pastki_.amal;  // it may close the window
+            f();
+            return;
+        }
+        QWidget::keyPressEvent(e);
+    }
     void closeEvent(QCloseEvent* e) override {
         e->ignore();  // closing only hides: the same window comes back later
         hide();
@@ -125,6 +133,9 @@ private:
         const TanishtiruvKorinishi k = korinish_->korinish();
         delete layout();
         qDeleteAll(findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly));
+        // The width is the view's, the height follows the content.
+        setMinimumSize(0, 0);
+        setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
         setFixedWidth(int(Tanishtiruv::kenglik));
         auto* v = new QVBoxLayout(this);
         const int c = int(Tanishtiruv::chekka);
@@ -153,9 +164,13 @@ private:
             auto* q = new QCheckBox(QString::fromStdString(k.avtoyuklash->matn), this);
             q->setChecked(k.avtoyuklash->qiymat);
             // The switch shows the state read back, not the click itself.
-            QObject::connect(q, &QCheckBox::clicked, [f = k.avtoyuklash->ozgartir](bool yangi) { f(yangi); });
+            QObject::connect(q, &QCheckBox::clicked, [q, f = k.avtoyuklash->ozgartir, h = korinish_->holat](bool yangi) {
+                f(yangi);
+                q->setChecked(h->avtoyuklash());
+            });
             v->addWidget(q);
         }
+        if (k.eslatma) v->addWidget(yorliq(*k.eslatma, this));
         auto* past = new QHBoxLayout;
         auto* izoh = yorliq(k.izoh, this, true);
         QFont kf = izoh->font();
@@ -163,15 +178,18 @@ private:
         izoh->setFont(kf);
         past->addWidget(izoh, 1);
         auto* tugma = new QPushButton(QString::fromStdString(k.pastki.sarlavha), this);
-        tugma->setDefault(k.pastki.standartmi);  // the Return key presses it
+        tugma->setDefault(k.pastki.standartmi);
         QObject::connect(tugma, &QPushButton::clicked, [f = k.pastki.amal] { f(); });
         past->addWidget(tugma);
         v->addLayout(past);
+        pastki_ = k.pastki;
         adjustSize();
+        setFixedSize(size());  // never resized by the user
     }
 
     std::shared_ptr<Tanishtiruv> korinish_;
     RuxsatHolati::KuzatuvchiBelgisi obuna_;
+    Tugma pastki_;
 };
 
 }  // namespace

@@ -15,6 +15,7 @@
 #include <X11/Xlib.h>
 
 #include "platform/linux/x11_displey.h"
+#include "platform/linux/x11_faollashtirish.h"
 
 namespace harfnur::linux_ {
 namespace {
@@ -32,8 +33,18 @@ QtIlova::~QtIlova() = default;
 
 void QtIlova::aksessuarQil() { QApplication::setQuitOnLastWindowClosed(false); }
 
+// X11 activates windows, not applications: the window shown next asks the
+// window manager for the focus with the time of this request.
 void QtIlova::faollashtir() {
-    if (QWidget* w = QApplication::activeWindow()) w->activateWindow();
+    unsigned long vaqt = boshlashVaqti(boshlashId_);
+    boshlashId_.clear();
+    faollashtirishVaqtiniQoy(vaqt ? vaqt : serverVaqti());
+}
+
+void QtIlova::qaytaOchildi(const std::string& boshlashId) {
+    boshlashId_ = boshlashId;
+    if (qaytaOchilganda_) qaytaOchilganda_();
+    boshlashId_.clear();
 }
 
 void QtIlova::tugat() { QCoreApplication::quit(); }
@@ -59,17 +70,25 @@ void QtOgohlantirish::korsat(const std::string& xabar, const std::string& izoh, 
     m.setText(QString::fromStdString(xabar));
     m.setInformativeText(QString::fromStdString(izoh));
     m.addButton(QString::fromStdString(tugma), QMessageBox::AcceptRole);
+    QTimer::singleShot(0, &m, [&m] { oldingaChiqar(&m); });
     m.exec();
 }
 
 bool X11Ruxsat::ishonchlimi() {
-    std::call_once(sorandi_, [this] {
+    std::lock_guard qulf(m_);
+    if (!bor_) {
+        bor_ = false;
         if (Display* d = displeyOch()) {
             bor_ = kerakliKengaytmalarmi(d);
             XCloseDisplay(d);
         }
-    });
-    return bor_;
+    }
+    return *bor_;
+}
+
+void X11Ruxsat::sorovKorsat() {
+    std::lock_guard qulf(m_);
+    bor_.reset();
 }
 
 std::filesystem::path XdgAvtoyuklash::fayl() { return xdg("XDG_CONFIG_HOME", ".config") / "autostart" / "harfnur.desktop"; }

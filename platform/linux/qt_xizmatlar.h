@@ -4,9 +4,11 @@
 #pragma once
 
 #include <QSettings>
+#include <functional>
 #include <filesystem>
 #include <memory>
 #include <mutex>
+#include <optional>
 #include <vector>
 
 #include "platform/avtoyuklash_xizmati.h"
@@ -33,9 +35,16 @@ public:
     int ishlat(std::function<void()> ishgaTushdi) override;
     void takroriyTaymer(double soniya, std::function<void()> tik) override;
     std::string dasturYoli() override;
+    void qaytaOchilganda(std::function<void()> f) override { qaytaOchilganda_ = std::move(f); }
+
+    // The program was started again, by a launcher that may have given it a
+    // startup id (whose time lets the window come to the front).
+    void qaytaOchildi(const std::string& boshlashId);
 
 private:
     std::vector<std::unique_ptr<QTimer>> taymerlar_;
+    std::function<void()> qaytaOchilganda_;
+    std::string boshlashId_;
 };
 
 struct QtOgohlantirish final : port::Ogohlantirish {
@@ -43,17 +52,17 @@ struct QtOgohlantirish final : port::Ogohlantirish {
 };
 
 // On X11 the "permission" is the display offering XInput 2.1 and XTEST;
-// there is no prompt and no settings page to open. A display's extensions do
-// not change while it runs, so they are asked for once.
+// there is no prompt and no settings page to open. The answer is kept, as
+// the poll asks every second; the guide's button asks the display again.
 class X11Ruxsat final : public port::RuxsatXizmati {
 public:
     bool ishonchlimi() override;
-    void sorovKorsat() override {}
+    void sorovKorsat() override;  // forgets the answer: the next poll asks again
     bool manzilniOch(const std::string&) override { return false; }
 
 private:
-    std::once_flag sorandi_;  // called from the main thread and the queue
-    bool bor_ = false;
+    std::mutex m_;  // called from the main thread and the queue
+    std::optional<bool> bor_;
 };
 
 class XdgAvtoyuklash final : public port::AvtoyuklashXizmati {

@@ -21,13 +21,16 @@ Display* displeyOch(std::string* sabab) {
     return d;
 }
 
-bool kerakliKengaytmalarmi(Display* d) {
+Kengaytmalar kengaytmalar(Display* d) {
+    Kengaytmalar k;
     int opcode, hodisa, xato;
-    if (!XQueryExtension(d, "XInputExtension", &opcode, &hodisa, &xato)) return false;
-    int katta = 2, kichik = 1;
-    if (XIQueryVersion(d, &katta, &kichik) != Success || katta < 2 || (katta == 2 && kichik < 1)) return false;
+    if (XQueryExtension(d, "XInputExtension", &opcode, &hodisa, &xato)) {
+        int katta = 2, kichik = 1;
+        k.xinput = XIQueryVersion(d, &katta, &kichik) == Success && (katta > 2 || (katta == 2 && kichik >= 1));
+    }
     int a, b, c, e;
-    return XTestQueryExtension(d, &a, &b, &c, &e);
+    k.xtest = XTestQueryExtension(d, &a, &b, &c, &e);
+    return k;
 }
 
 }  // namespace harfnur::linux_

@@ -1,7 +1,7 @@
 #include "platform/linux/x11_kuzatuv.h"
 
-
 #include <QSocketNotifier>
+#include <algorithm>
 // X11 after Qt: its macros (None, Bool, ...) would break Qt's headers.
 #include <X11/XKBlib.h>
 #include <X11/Xlib.h>
@@ -52,6 +52,10 @@ bool X11Kuzatuv::ulan() {
     // Master devices only: selecting every device would repeat each key.
     XIEventMask em{XIAllMasterDevices, int(sizeof niqob), niqob};
     XISelectEvents(d_, DefaultRootWindow(d_), &em, 1);
+    int xkbOpcode, xkbXato, katta = XkbMajorVersion, kichik = XkbMinorVersion;
+    if (XkbQueryExtension(d_, &xkbOpcode, &xkbHodisa_, &xkbXato, &katta, &kichik))
+        XkbSelectEvents(d_, XkbUseCoreKbd, XkbControlsNotifyMask, XkbControlsNotifyMask);
+    takrorniOqi();
     XFlush(d_);
     bildirgich_ = std::make_unique<QSocketNotifier>(ConnectionNumber(d_), QSocketNotifier::Read);
     QObject::connect(bildirgich_.get(), &QSocketNotifier::activated, this, [this] { oqi(); });
@@ -69,10 +73,32 @@ std::optional<port::MonitorBelgisi> X11Kuzatuv::mahalliyKuzat(std::uint64_t, por
     return keyingi_++;
 }
 
+void X11Kuzatuv::takrorniOqi() {
+    XkbDescPtr x = XkbAllocKeyboard();
+    if (!x) return;
+    if (XkbGetControls(d_, XkbRepeatKeysMask | XkbPerKeyRepeatMask | XkbControlsEnabledMask, x) == Success &&
+        x->ctrls) {
+        takror_.yoqilgan = x->ctrls->enabled_ctrls & XkbRepeatKeysMask;
+        takror_.kechikish = x->ctrls->repeat_delay;
+        takror_.oraliq = x->ctrls->repeat_interval;
+        std::copy(std::begin(x->ctrls->per_key_repeat), std::end(x->ctrls->per_key_repeat), takroriy_);
+    }
+    XkbFreeKeyboard(x, 0, True);
+}
+
+void X11Kuzatuv::ber(const TugmaHodisasi& h) {
+    for (const Monitor& mon : monitorlar_)
+        if (mon.niqob & (std::uint64_t{1} << h.tur)) mon.ishlovchi(h);
+}
+
 void X11Kuzatuv::oqi() {
     while (XPending(d_)) {
         XEvent e;
         XNextEvent(d_, &e);
+        if (e.type == xkbHodisa_) {
+            if (reinterpret_cast<const XkbAnyEvent&>(e).xkb_type == XkbControlsNotify) takrorniOqi();
+            continue;
+        }
         if (e.xcookie.type != GenericEvent || e.xcookie.extension != xiOpcode_) continue;
         if (!XGetEventData(d_, &e.xcookie)) continue;
         // Everything the event holds is copied out before its data is freed.
@@ -80,16 +106,32 @@ void X11Kuzatuv::oqi() {
         const bool pastga = e.xcookie.evtype == XI_RawKeyPress;
         const bool takror = pastga && (r->flags & XIKeyRepeat);
         const int tugmaKodi = r->detail;
-        const double vaqt = double(r->time) / 1000.0;
+        const auto ms = std::int64_t(r->time);
         XFreeEventData(d_, &e.xcookie);
-        if (takror) continue;  // an auto-repeated key is no new press
         const KeySym sym = XkbKeycodeToKeysym(d_, KeyCode(tugmaKodi), 0, 0);
-
-        TugmaHodisasi h;
-        h.vaqt = vaqt;
         const Modifikator* m = nullptr;
         for (const Modifikator& x : modifikatorlar)
             if (x.sym == sym) m = &x;
+
+        // A normal key held since before the previous event has repeated
+        // meanwhile: a key going down, as the server's repeats would be.
+        std::optional<std::int64_t> songgi;
+        int songgiKod = 0;
+        for (const Ushlangan& u : ushlangan_) {
+            if (u.kod > 255 || !(takroriy_[u.kod / 8] & (1u << (u.kod % 8)))) continue;
+            const auto t = songgiTakror(takror_, u.bosildi, oxirgiVaqt_, ms);
+            if (t && (!songgi || *t > *songgi)) songgi = t, songgiKod = u.kod;
+        }
+        oxirgiVaqt_ = ms;
+        if (songgi) ber({hodisa::tugmaBosildi, std::uint16_t(songgiKod), bayroqlar_, double(*songgi) / 1000.0});
+        if (!m) {
+            std::erase_if(ushlangan_, [&](const Ushlangan& u) { return u.kod == tugmaKodi; });
+            if (pastga) ushlangan_.push_back({tugmaKodi, ms});
+        }
+        if (takror && m) continue;  // a modifier's repeat is no new press
+
+        TugmaHodisasi h;
+        h.vaqt = double(ms) / 1000.0;
         if (m) {
             auto sana = [pastga](unsigned& n) { n = pastga ? n + 1 : (n ? n - 1 : 0); };
             switch (sym) {
@@ -111,8 +153,7 @@ void X11Kuzatuv::oqi() {
             h.kod = std::uint16_t(tugmaKodi);
             h.bayroqlar = bayroqlar_;
         }
-        for (const Monitor& mon : monitorlar_)
-            if (mon.niqob & (std::uint64_t{1} << h.tur)) mon.ishlovchi(h);
+        ber(h);
     }
 }
 

@@ -7,6 +7,7 @@
 #include <memory>
 #include <vector>
 
+#include "platform/linux/takror.h"
 #include "platform/tugma_kuzatuvi.h"
 
 class QSocketNotifier;
@@ -26,6 +27,8 @@ public:
 private:
     bool ulan();
     void oqi();
+    void takrorniOqi();  // the server's auto-repeat settings
+    void ber(const TugmaHodisasi& h);
 
     Display* d_ = nullptr;
     int xiOpcode_ = 0;
@@ -37,6 +40,16 @@ private:
     std::vector<Monitor> monitorlar_;
     std::uint64_t bayroqlar_ = 0;
     unsigned shiftlar_ = 0, boshqarish_ = 0, alt_ = 0, super_ = 0;  // modifier keys down
+    // Normal keys held down, for their auto-repeat.
+    struct Ushlangan {
+        int kod;
+        std::int64_t bosildi;  // X server ms
+    };
+    std::vector<Ushlangan> ushlangan_;
+    std::int64_t oxirgiVaqt_ = 0;  // of the previous raw event
+    TakrorSozlamasi takror_;
+    unsigned char takroriy_[32] = {};  // per-key repeat bits
+    int xkbHodisa_ = -1;
     port::MonitorBelgisi keyingi_ = 1;
 };
 

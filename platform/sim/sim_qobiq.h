@@ -28,6 +28,7 @@ public:
     int ishlat(std::function<void()> ishgaTushdi) override;  // launches, then returns
     void takroriyTaymer(double soniya, std::function<void()> tik) override;
     std::string dasturYoli() override { return yol; }
+    void qaytaOchilganda(std::function<void()> f) override { qaytaOchildi = std::move(f); }
 
     // Lets the event loop run for `muddat` of virtual time on this thread:
     // timers fire here, as they would on the main thread.
@@ -36,6 +37,7 @@ public:
     std::string yol = "/Applications/Harfnur.app";
     bool aksessuar = false, tugatildi = false;
     int faollashdi = 0;
+    std::function<void()> qaytaOchildi;  // a second start of the program
 
 private:
     struct Taymer {

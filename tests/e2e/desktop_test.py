@@ -30,7 +30,7 @@ def kut(shart, muddat=8.0, qadam=0.05):
 class Ish:
     """One desktop: X server, window manager, tray host and harfnur."""
 
-    def __init__(self, tanishtirildi=True):
+    def __init__(self, tanishtirildi=True, tray=True, xvfb_args=(), kutish=0.5):
         self.papka = tempfile.mkdtemp(prefix="harfnur-e2e-")
         self.uy = os.path.join(self.papka, "uy")
         os.makedirs(os.path.join(self.uy, ".config", "Harfnur"))
@@ -40,7 +40,8 @@ class Ish:
         os.makedirs(runtime, mode=0o700)
         self.jarayonlar = []
         r, w = os.pipe()
-        self.xvfb = subprocess.Popen(["Xvfb", "-displayfd", str(w), "-screen", "0", "1024x768x24", "-nolisten", "tcp"],
+        self.xvfb = subprocess.Popen(["Xvfb", "-displayfd", str(w), "-screen", "0", "1024x768x24", "-nolisten", "tcp",
+                                      *xvfb_args],
                                      pass_fds=(w,), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         os.close(w)
         raqam = b""
@@ -55,9 +56,10 @@ class Ish:
                           XDG_STATE_HOME=os.path.join(self.uy, ".local", "state"), LANG="C.UTF-8")
         self.muhit.pop("WAYLAND_DISPLAY", None)
         self.boshla(["openbox"])
-        self.boshla(["trayer", "--edge", "top", "--align", "right", "--widthtype", "request", "--height", "24",
-                     "--transparent", "false", "--tint", "0x202020"])
-        time.sleep(0.5)
+        if tray:
+            self.boshla(["trayer", "--edge", "top", "--align", "right", "--widthtype", "request", "--height", "24",
+                         "--transparent", "false", "--tint", "0x202020"])
+        time.sleep(kutish)  # 0: Harfnur starts together with the window manager, as at login
         self.harfnur = self.boshla([ARGS.harfnur])
         kut(lambda: "Shift kuzatuvi boshlandi" in self.jurnal() or "ruxsat=" in self.jurnal())
 
