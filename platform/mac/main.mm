@@ -30,8 +30,9 @@ using namespace harfnur::mac;
 
 std::string versiya() {
     id v = [[NSBundle mainBundle] objectForInfoDictionaryKey:@"CFBundleShortVersionString"];
-    if ([v isKindOfClass:[NSString class]] && [v length]) return [v UTF8String];
-    return HARFNUR_VERSION;
+    NSString* s = [v isKindOfClass:[NSString class]] ? v : nil;
+    const char* c = s.UTF8String;
+    return c && *c ? c : HARFNUR_VERSION;
 }
 
 // The layout is read on the main thread, whichever thread presses the keys.
