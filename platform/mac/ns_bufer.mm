@@ -9,7 +9,10 @@ namespace {
 
 NSPasteboard* umumiy() { return [NSPasteboard generalPasteboard]; }
 
-std::string baytlar(NSData* d) { return std::string(static_cast<const char*>(d.bytes), d.length); }
+// `bytes` is nil for empty data.
+std::string baytlar(NSData* d) {
+    return d.length ? std::string(static_cast<const char*>(d.bytes), d.length) : std::string();
+}
 
 NSString* nsMatn(const std::string& s) {
     return [[NSString alloc] initWithBytes:s.data() length:s.size() encoding:NSUTF8StringEncoding];
