@@ -14,8 +14,13 @@ GcdNavbat::GcdNavbat(const std::string& yorliq)
 GcdNavbat::~GcdNavbat() = default;
 
 void GcdNavbat::qosh(std::function<void()> ish) {
+    // A queue made without attributes sets up no autorelease pool of its
+    // own around a task: without this one, the pasteboard data a conversion
+    // reads would pile up on the worker thread.
     dispatch_async(n_->q, ^{
-      ish();
+      @autoreleasepool {
+          ish();
+      }
     });
 }
 

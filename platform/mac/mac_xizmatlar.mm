@@ -15,8 +15,8 @@ NSString* nsMatn(std::string_view s) {
 }  // namespace
 
 std::string ilovaIdentifikatori() {
-    NSString* id_ = [NSBundle mainBundle].bundleIdentifier;
-    return id_.length ? std::string(id_.UTF8String) : std::string(zaxiraIdentifikator);
+    const char* id_ = [NSBundle mainBundle].bundleIdentifier.UTF8String;  // NULL without a bundle
+    return std::string(id_ && *id_ ? id_ : zaxiraIdentifikator);
 }
 
 bool NsSozlamalar::mantiqiy(std::string_view kalit) {

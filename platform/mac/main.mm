@@ -30,8 +30,9 @@ using namespace harfnur::mac;
 
 std::string versiya() {
     id v = [[NSBundle mainBundle] objectForInfoDictionaryKey:@"CFBundleShortVersionString"];
-    if ([v isKindOfClass:[NSString class]] && [v length]) return [v UTF8String];
-    return HARFNUR_VERSION;
+    NSString* s = [v isKindOfClass:[NSString class]] ? v : nil;
+    const char* c = s.UTF8String;
+    return c && *c ? c : HARFNUR_VERSION;
 }
 
 // The layout is read on the main thread, whichever thread presses the keys.
@@ -44,7 +45,10 @@ TugmaKodlari kodlar() {
 }  // namespace
 
 int main(int argc, char** argv) {
-    for (int i = 1; i < argc; ++i) {
+    // With the self-test switch every other argument is ignored, so that its
+    // one result line is always printed.
+    const bool sinov = sinovmi(argc, argv);
+    for (int i = 1; i < argc && !sinov; ++i) {
         if (!std::strcmp(argv[i], "--help") || !std::strcmp(argv[i], "-h")) {
             std::printf(
                 "Usage: Harfnur [--sinov-ikki-shift]\n"
@@ -69,7 +73,7 @@ int main(int argc, char** argv) {
         MacJurnalJoyi jurnalJoyi;
         GcdNavbat navbat(ilovaIdentifikatori());
         const Platforma asos{soat, bufer, tugmalar, kuzatuv, ruxsat, sozlamalar, jurnalJoyi, navbat};
-        if (sinovmi(argc, argv)) return sinovIkkiShift(asos, std::cout);
+        if (sinov) return sinovIkkiShift(asos, std::cout);
 
         NsIlova ilova;
         NsHolatPaneli panel;

@@ -9,7 +9,10 @@ namespace {
 
 NSPasteboard* umumiy() { return [NSPasteboard generalPasteboard]; }
 
-std::string baytlar(NSData* d) { return std::string(static_cast<const char*>(d.bytes), d.length); }
+// `bytes` is nil for empty data.
+std::string baytlar(NSData* d) {
+    return d.length ? std::string(static_cast<const char*>(d.bytes), d.length) : std::string();
+}
 
 NSString* nsMatn(const std::string& s) {
     return [[NSString alloc] initWithBytes:s.data() length:s.size() encoding:NSUTF8StringEncoding];
@@ -39,8 +42,11 @@ port::BuferNusxasi NsBufer::olish() {
     for (NSPasteboardItem* band in umumiy().pasteboardItems) {
         BuferBandi& b = bandlar.emplace_back();
         for (NSPasteboardType tur in band.types) {
-            NSData* d = [band dataForType:tur];
-            if (d) b.emplace_back(tur.UTF8String, baytlar(d));  // nil: promised data its owner no longer gives
+            // Any application names its types: one that is not valid Unicode
+            // has no UTF-8 form and could not be written back by name.
+            const char* nomi = tur.UTF8String;
+            NSData* d = nomi ? [band dataForType:tur] : nil;
+            if (d) b.emplace_back(nomi, baytlar(d));  // nil: promised data its owner no longer gives
         }
     }
     return bandlardanNusxa(bandlar);

@@ -14,7 +14,8 @@ namespace {
 TugmaHodisasi hodisasi(NSEvent* e) {
     TugmaHodisasi h;
     h.tur = std::uint16_t(e.type);
-    h.kod = e.keyCode;
+    // keyCode raises an exception on any event that is not a key event.
+    if (e.type == NSEventTypeKeyDown || e.type == NSEventTypeFlagsChanged) h.kod = e.keyCode;
     h.bayroqlar = e.modifierFlags;
     h.vaqt = e.timestamp;  // seconds since start-up, the clock's own base
     return h;

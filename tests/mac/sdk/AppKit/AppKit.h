@@ -27,8 +27,9 @@ typedef NS_OPTIONS(NSUInteger, NSEventModifierFlags){
 @property(readonly) unsigned short keyCode;
 @property(readonly) NSEventModifierFlags modifierFlags;
 @property(readonly) NSTimeInterval timestamp;
-+ (id)addGlobalMonitorForEventsMatchingMask:(NSEventMask)mask handler:(void (^)(NSEvent* event))block;
-+ (id)addLocalMonitorForEventsMatchingMask:(NSEventMask)mask handler:(NSEvent* (^)(NSEvent* event))block;
++ (nullable id)addGlobalMonitorForEventsMatchingMask:(NSEventMask)mask handler:(void (^)(NSEvent* event))block;
++ (nullable id)addLocalMonitorForEventsMatchingMask:(NSEventMask)mask
+                                            handler:(NSEvent* _Nullable (^)(NSEvent* event))block;
 + (void)removeMonitor:(id)eventMonitor;
 @end
 
@@ -52,7 +53,7 @@ typedef NS_ENUM(NSInteger, NSApplicationActivationPolicy){
 @property(weak) id<NSApplicationDelegate> delegate;
 - (BOOL)setActivationPolicy:(NSApplicationActivationPolicy)activationPolicy;
 - (void)activateIgnoringOtherApps:(BOOL)ignoreOtherApps;
-- (void)terminate:(id)sender;
+- (void)terminate:(nullable id)sender;
 - (void)run;
 @end
 
@@ -65,17 +66,17 @@ extern NSPasteboardType const NSPasteboardTypeString;
 
 @interface NSPasteboardItem : NSObject <NSPasteboardWriting>
 @property(readonly, copy) NSArray<NSPasteboardType>* types;
-- (NSData*)dataForType:(NSPasteboardType)type;
+- (nullable NSData*)dataForType:(NSPasteboardType)type;
 - (BOOL)setData:(NSData*)data forType:(NSPasteboardType)type;
 @end
 
 @interface NSPasteboard : NSObject
 @property(class, readonly, strong) NSPasteboard* generalPasteboard;
 @property(readonly) NSInteger changeCount;
-@property(readonly, copy) NSArray<NSPasteboardItem*>* pasteboardItems;
+@property(readonly, copy, nullable) NSArray<NSPasteboardItem*>* pasteboardItems;
 - (NSInteger)clearContents;
 - (BOOL)writeObjects:(NSArray<id<NSPasteboardWriting>>*)objects;
-- (NSString*)stringForType:(NSPasteboardType)dataType;
+- (nullable NSString*)stringForType:(NSPasteboardType)dataType;
 - (BOOL)setString:(NSString*)string forType:(NSPasteboardType)dataType;
 @end
 
@@ -143,7 +144,7 @@ typedef NS_ENUM(NSInteger, NSUserInterfaceLayoutOrientation){
 @interface NSView : NSResponder
 - (instancetype)init;
 @property BOOL wantsLayer;
-@property(strong) CALayer* layer;
+@property(strong, nullable) CALayer* layer;
 @property BOOL translatesAutoresizingMaskIntoConstraints;
 @property(readonly, strong) NSLayoutDimension* widthAnchor;
 @property(readonly, strong) NSLayoutDimension* heightAnchor;
@@ -203,7 +204,7 @@ API_AVAILABLE(macos(10.15))
 
 // Status bar and menus
 @interface NSMenuItem : NSObject
-- (instancetype)initWithTitle:(NSString*)string action:(SEL)selector keyEquivalent:(NSString*)charCode;
+- (instancetype)initWithTitle:(NSString*)string action:(nullable SEL)selector keyEquivalent:(NSString*)charCode;
 @property(class, readonly, strong) NSMenuItem* separatorItem;
 @property(weak) id target;
 @property(getter=isEnabled) BOOL enabled;
@@ -219,8 +220,8 @@ API_AVAILABLE(macos(10.15))
 @end
 
 @interface NSStatusItem : NSObject
-@property(readonly, strong) NSStatusBarButton* button;
-@property(strong) NSMenu* menu;
+@property(readonly, strong, nullable) NSStatusBarButton* button;
+@property(strong, nullable) NSMenu* menu;
 @end
 
 static const CGFloat NSVariableStatusItemLength = -1;
@@ -263,6 +264,6 @@ typedef NS_ENUM(NSUInteger, NSBackingStoreType){
 - (NSRect)frameRectForContentRect:(NSRect)contentRect;
 - (void)setFrame:(NSRect)frameRect display:(BOOL)flag;
 - (void)center;
-- (void)makeKeyAndOrderFront:(id)sender;
+- (void)makeKeyAndOrderFront:(nullable id)sender;
 - (void)close;
 @end

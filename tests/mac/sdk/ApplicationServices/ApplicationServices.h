@@ -9,7 +9,7 @@
 extern "C" {
 #endif
 Boolean AXIsProcessTrusted(void);
-Boolean AXIsProcessTrustedWithOptions(CFDictionaryRef options);
+Boolean AXIsProcessTrustedWithOptions(CFDictionaryRef _Nullable options);
 extern const CFStringRef kAXTrustedCheckOptionPrompt;
 #ifdef __cplusplus
 }

@@ -16,8 +16,8 @@ enum { cmdKey = 1 << cmdKeyBit, shiftKey = 1 << shiftKeyBit };
 #ifdef __cplusplus
 extern "C" {
 #endif
-TISInputSourceRef TISCopyCurrentASCIICapableKeyboardLayoutInputSource(void);
-void* TISGetInputSourceProperty(TISInputSourceRef inputSource, CFStringRef propertyKey);
+TISInputSourceRef _Nullable TISCopyCurrentASCIICapableKeyboardLayoutInputSource(void);
+void* _Nullable TISGetInputSourceProperty(TISInputSourceRef inputSource, CFStringRef propertyKey);
 extern const CFStringRef kTISPropertyUnicodeKeyLayoutData;
 UInt8 LMGetKbdType(void);
 OSStatus UCKeyTranslate(const UCKeyboardLayout* keyLayoutPtr, UInt16 virtualKeyCode, UInt16 keyAction,

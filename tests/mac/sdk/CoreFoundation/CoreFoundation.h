@@ -23,6 +23,8 @@ typedef const struct __CFAllocator* CFAllocatorRef;
 
 enum { noErr = 0 };
 
+#define CF_ENUM(T, N) enum N : T N; enum N : T
+
 #ifdef __cplusplus
 extern "C" {
 #endif

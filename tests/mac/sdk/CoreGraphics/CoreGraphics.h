@@ -19,27 +19,34 @@ typedef struct __CGEventSource* CGEventSourceRef;
 typedef uint16_t CGKeyCode;
 typedef uint64_t CGEventFlags;
 
-typedef int32_t CGEventSourceStateID;
-enum {
+// Named enumerations, as their pages give them: a plain integer where one
+// of these is expected does not compile as C++.
+typedef CF_ENUM(int32_t, CGEventSourceStateID){
     kCGEventSourceStatePrivate = -1,
     kCGEventSourceStateCombinedSessionState = 0,
     kCGEventSourceStateHIDSystemState = 1,
 };
 
-typedef uint32_t CGEventTapLocation;
-enum { kCGHIDEventTap = 0, kCGSessionEventTap = 1, kCGAnnotatedSessionEventTap = 2 };
+typedef CF_ENUM(uint32_t, CGEventTapLocation){
+    kCGHIDEventTap = 0,
+    kCGSessionEventTap = 1,
+    kCGAnnotatedSessionEventTap = 2,
+};
 
-typedef uint32_t CGEventType;
-enum { kCGEventKeyDown = 10, kCGEventKeyUp = 11, kCGEventFlagsChanged = 12 };
+typedef CF_ENUM(uint32_t, CGEventType){
+    kCGEventKeyDown = 10,
+    kCGEventKeyUp = 11,
+    kCGEventFlagsChanged = 12,
+};
 
 #ifdef __cplusplus
 extern "C" {
 #endif
-CGEventSourceRef CGEventSourceCreate(CGEventSourceStateID stateID);
-CGEventRef CGEventCreateKeyboardEvent(CGEventSourceRef source, CGKeyCode virtualKey, bool keyDown);
-void CGEventSetFlags(CGEventRef event, CGEventFlags flags);
-void CGEventSetType(CGEventRef event, CGEventType type);
-void CGEventPost(CGEventTapLocation tap, CGEventRef event);
+CGEventSourceRef _Nullable CGEventSourceCreate(CGEventSourceStateID stateID);
+CGEventRef _Nullable CGEventCreateKeyboardEvent(CGEventSourceRef _Nullable source, CGKeyCode virtualKey, bool keyDown);
+void CGEventSetFlags(CGEventRef _Nullable event, CGEventFlags flags);
+void CGEventSetType(CGEventRef _Nullable event, CGEventType type);
+void CGEventPost(CGEventTapLocation tap, CGEventRef _Nullable event);
 CGEventFlags CGEventSourceFlagsState(CGEventSourceStateID stateID);
 #ifdef __cplusplus
 }

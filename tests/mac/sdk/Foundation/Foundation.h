@@ -90,9 +90,9 @@ enum { NSUTF8StringEncoding = 4 };
 
 @interface NSString : NSObject <NSCopying>
 @property(readonly) NSUInteger length;
-@property(readonly) const char* UTF8String;
-- (instancetype)initWithBytes:(const void*)bytes length:(NSUInteger)len encoding:(NSStringEncoding)encoding;
-- (NSData*)dataUsingEncoding:(NSStringEncoding)encoding allowLossyConversion:(BOOL)lossy;
+@property(readonly) const char* _Nullable UTF8String;
+- (nullable instancetype)initWithBytes:(const void*)bytes length:(NSUInteger)len encoding:(NSStringEncoding)encoding;
+- (nullable NSData*)dataUsingEncoding:(NSStringEncoding)encoding allowLossyConversion:(BOOL)lossy;
 @end
 
 @interface NSNumber : NSObject
@@ -122,15 +122,15 @@ enum { NSUTF8StringEncoding = 4 };
 @end
 
 @interface NSURL : NSObject
-+ (instancetype)URLWithString:(NSString*)URLString;
++ (nullable instancetype)URLWithString:(NSString*)URLString;
 @property(readonly) const char* fileSystemRepresentation;
 @end
 
 @interface NSBundle : NSObject
 @property(class, readonly) NSBundle* mainBundle;
 @property(readonly, copy) NSString* bundlePath;
-@property(readonly, copy) NSString* bundleIdentifier;
-- (id)objectForInfoDictionaryKey:(NSString*)key;
+@property(readonly, copy, nullable) NSString* bundleIdentifier;
+- (nullable id)objectForInfoDictionaryKey:(NSString*)key;
 @end
 
 @interface NSProcessInfo : NSObject

@@ -27,12 +27,12 @@ typedef void (^dispatch_block_t)(void);
 #ifdef __cplusplus
 extern "C" {
 #endif
-dispatch_queue_t dispatch_queue_create(const char* label, dispatch_queue_attr_t attr);
+dispatch_queue_t dispatch_queue_create(const char* _Nullable label, dispatch_queue_attr_t _Nullable attr);
 dispatch_queue_t dispatch_get_main_queue(void);
 #ifdef __BLOCKS__
 void dispatch_async(dispatch_queue_t queue, dispatch_block_t block);
 #endif
-void dispatch_sync_f(dispatch_queue_t queue, void* context, dispatch_function_t work);
+void dispatch_sync_f(dispatch_queue_t queue, void* _Nullable context, dispatch_function_t work);
 #ifdef __cplusplus
 }
 #endif
