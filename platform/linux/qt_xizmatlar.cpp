@@ -15,6 +15,7 @@
 #include <X11/Xlib.h>
 
 #include "platform/linux/x11_displey.h"
+#include "platform/shaxsiy_papka.h"
 
 namespace harfnur::linux_ {
 namespace {
@@ -127,8 +128,7 @@ std::vector<std::string> QtSozlamalar::terminallar() {
 
 std::optional<std::filesystem::path> XdgJurnalJoyi::fayl() {
     const auto papka = xdg("XDG_STATE_HOME", ".local/state") / "Harfnur";
-    std::error_code xato;
-    std::filesystem::create_directories(papka, xato);  // only ever while the log is on
+    if (!shaxsiyPapka(papka)) return std::nullopt;  // only ever while the log is on
     return papka / "Harfnur.log";
 }
 
