@@ -4,7 +4,7 @@
 set -euo pipefail
 
 build_pkgs=(cmake g++ clang libclang-rt-14-dev pkg-config libicu-dev libgtest-dev libgmock-dev libbenchmark-dev)
-desktop_pkgs=(qt6-base-dev libx11-dev libxi-dev libxtst-dev libxfixes-dev xvfb openbox trayer zenity xterm xdotool xclip x11-utils x11-xkb-utils imagemagick fonts-dejavu-core)
+desktop_pkgs=(qt6-base-dev libx11-dev libxi-dev libxtst-dev libxfixes-dev xvfb openbox trayer zenity xterm xdotool xclip x11-utils x11-xkb-utils x11-xserver-utils imagemagick fonts-dejavu-core)
 
 case "${1:-all}" in
   build) want=("${build_pkgs[@]}") ;;
