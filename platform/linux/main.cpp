@@ -13,6 +13,7 @@
 #include <X11/Xlib.h>
 
 #include "app/kirish.h"
+#include "platform/linux/chiqish.h"
 #include "platform/ipli_navbat.h"
 #include "platform/linux/qt_bufer.h"
 #include "platform/linux/qt_holat_paneli.h"
@@ -100,7 +101,9 @@ int main(int argc, char** argv) {
     XdgAvtoyuklash avtoyuklash(QCoreApplication::applicationFilePath().toStdString());
     SyslogJurnali tizimJurnali;
     const IlovaPlatformasi p{asos, ruxsat, ilova, panel, ogohlantirish, oynalar, avtoyuklash, tizimJurnali};
+    signaldaToxta();
     ishgaTushir(p);
+    chiqishOldidanTekshir();
     // A conversion still running may wait on the main thread, which has
     // stopped: leave without joining it. Log lines are already written.
     std::fflush(nullptr);

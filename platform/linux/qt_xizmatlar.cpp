@@ -37,7 +37,9 @@ void QtIlova::faollashtir() {
     if (QWidget* w = QApplication::activeWindow()) w->activateWindow();
 }
 
-void QtIlova::tugat() { QCoreApplication::quit(); }
+// exit(), not quit(): Qt 6 lets a window refuse quit(), and the guide
+// window refuses every close (it only hides).
+void QtIlova::tugat() { QCoreApplication::exit(0); }
 
 int QtIlova::ishlat(std::function<void()> ishgaTushdi) {
     QTimer::singleShot(0, qApp, std::move(ishgaTushdi));
