@@ -33,4 +33,6 @@ echo "== fuzzing (20 s)"
 grep "tests passed" /tmp/harfnur-fuzz.log
 
 echo "== tests"
-cd build && ctest --no-tests=error --output-on-failure -j"$jobs"
+(cd build && ctest --no-tests=error --output-on-failure -j"$jobs")
+echo "== Debian package"
+bash scripts/paket_test.sh build
