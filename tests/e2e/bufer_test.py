@@ -70,7 +70,7 @@ class Bufer(unittest.TestCase):
         self.assertIn("bufer: 1 tur o'qilmadi", xabarlar)
         # Waiting on the owner for each request took over 5 s; the field's own
         # copy attempts take about one.
-        self.assertLess(soniya, 3.0)
+        self.assertLess(soniya, 4.0)
 
     def test_a_large_clipboard_comes_back_byte_for_byte(self):
         mb = 1 << 20
