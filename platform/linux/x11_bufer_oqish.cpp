@@ -4,6 +4,7 @@
 #include <X11/Xlib.h>
 #include <poll.h>
 
+#include <algorithm>
 #include <atomic>
 #include <cstdint>
 #include <cstring>
@@ -76,7 +77,8 @@ public:
         if (q->baytlar.size() >= 4) {
             std::uint32_t taxmin;
             std::memcpy(&taxmin, q->baytlar.data(), 4);
-            r.baytlar.reserve(taxmin);
+            // The owner's word on the size: a hint, never trusted beyond 64 MB.
+            r.baytlar.reserve(std::min<std::uint32_t>(taxmin, 64u << 20));
         }
         for (;;) {
             if (!kut(e, [&](const XEvent& x) {
