@@ -96,6 +96,18 @@ class Bufer(unittest.TestCase):
         self.assertTrue(self.d.bufer("text/html"))
 
 
+class Jurnal(unittest.TestCase):
+    def test_the_log_is_the_users_alone(self):
+        d = dt.Ish()
+        try:
+            holat = os.path.join(d.uy, ".local", "state")
+            for yol, huquq in ((holat, 0o700), (os.path.join(holat, "Harfnur"), 0o700),
+                               (os.path.join(holat, "Harfnur", "Harfnur.log"), 0o600)):
+                self.assertEqual(oct(os.stat(yol).st_mode & 0o777), oct(huquq), yol)
+        finally:
+            d.yop()
+
+
 if __name__ == "__main__":
     a = argparse.ArgumentParser()
     a.add_argument("--harfnur", required=True)
