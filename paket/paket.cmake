@@ -9,17 +9,22 @@ set(harfnur_paket ${CMAKE_BINARY_DIR}/paket)
 set(harfnur_belgi ${PROJECT_SOURCE_DIR}/platform/belgi/harfnur.svg)
 set(harfnur_fayllar)
 
-# PNG sizes of the icon, drawn from the SVG.
-find_program(RSVG_CONVERT rsvg-convert REQUIRED)
-foreach(olcham 16 22 24 32 48 64 128 256)
-  set(png ${harfnur_paket}/belgi/${olcham}/harfnur.png)
-  add_custom_command(OUTPUT ${png}
-    COMMAND ${CMAKE_COMMAND} -E make_directory ${harfnur_paket}/belgi/${olcham}
-    COMMAND ${RSVG_CONVERT} -w ${olcham} -h ${olcham} -o ${png} ${harfnur_belgi}
-    DEPENDS ${harfnur_belgi} VERBATIM)
-  list(APPEND harfnur_fayllar ${png})
-  install(FILES ${png} DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${olcham}x${olcham}/apps)
-endforeach()
+# PNG sizes of the icon, drawn from the SVG (librsvg2-bin; without it the
+# package has the SVG alone).
+find_program(RSVG_CONVERT rsvg-convert)
+if(RSVG_CONVERT)
+  foreach(olcham 16 22 24 32 48 64 128 256)
+    set(png ${harfnur_paket}/belgi/${olcham}/harfnur.png)
+    add_custom_command(OUTPUT ${png}
+      COMMAND ${CMAKE_COMMAND} -E make_directory ${harfnur_paket}/belgi/${olcham}
+      COMMAND ${RSVG_CONVERT} -w ${olcham} -h ${olcham} -o ${png} ${harfnur_belgi}
+      DEPENDS ${harfnur_belgi} VERBATIM)
+    list(APPEND harfnur_fayllar ${png})
+    install(FILES ${png} DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${olcham}x${olcham}/apps)
+  endforeach()
+else()
+  message(STATUS "rsvg-convert not found: the package gets the SVG icon only")
+endif()
 install(FILES ${harfnur_belgi} DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
 
 # Manual pages and the changelog go in compressed, without a timestamp.
