@@ -41,6 +41,8 @@ void Imlochi::maydonniOgir(const Platforma& p) {
     // Everything the pasteboard held, in every representation, so that it
     // comes back whole, not only as plain text.
     const port::BuferNusxasi oldingi = p.bufer.olish();
+    if (oldingi.oqilmadi > 0)  // how many, never what
+        jurnal(p, birlashtir({"bufer: ", std::to_string(oldingi.oqilmadi), " tur o'qilmadi"}));
     if (!nusxalandimi(p, std::nullopt) && !nusxalandimi(p, hodisa::kodA)) {
         // Our copies never changed the pasteboard: it is left alone.
         jurnal(p, "nusxalab bo'lmadi");

@@ -1,6 +1,7 @@
 #include "pipeline/jurnal.h"
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -38,8 +39,12 @@ void jurnal(const Platforma& p, std::string_view xabar) {
     std::copy(xabar.begin(), xabar.end(), satr + v);
     satr[uz - 1] = '\n';
 
-    const int fd = ::open(fayl->c_str(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0644);
+    // The log tells when the user pressed which keys: for the user's eyes
+    // only, also when an older, wider file is found.
+    const int fd = ::open(fayl->c_str(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0600);
     if (fd < 0) return;  // the line is lost, silently
+    struct stat s{};
+    if (::fstat(fd, &s) == 0 && (s.st_mode & 077)) ::fchmod(fd, 0600);
     ssize_t yozildi;
     do {
         yozildi = ::write(fd, satr, uz);

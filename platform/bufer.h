@@ -13,6 +13,9 @@ namespace harfnur::port {
 // enough to put the content back whole, not only its plain text.
 struct BuferNusxasi {
     std::vector<std::pair<std::string, std::string>> turlar;
+    // Representations the owner offered but did not give in time (or at
+    // all): they are not in `turlar` and do not come back.
+    int oqilmadi = 0;
     bool boshmi() const { return turlar.empty(); }
 };
 

@@ -162,6 +162,32 @@ TEST(Imlochi, EarlierPasteboardContent) {
     }
 }
 
+TEST(Imlochi, FormatsTheOwnerDidNotGiveAreCountedAndTheRestComesBack) {
+    struct Hol {
+        port::BuferNusxasi avval;
+        std::vector<std::string> jurnal;
+        std::vector<std::pair<std::string, std::string>> keyin;
+    };
+    const std::vector<std::pair<std::string, std::string>> oqildi{{"text/html", "<i>maxfiy</i>"}};
+    const Hol hollar[] = {
+        {{oqildi, 2}, {"bufer: 2 tur o'qilmadi"}, oqildi},
+        {{{}, 1}, {"bufer: 1 tur o'qilmadi"}, {{sim::matnTuri, "çoy"}}},  // nothing to put back
+        {{oqildi, 0}, {}, oqildi},
+    };
+    for (const Hol& h : hollar) {
+        Ogirish o;
+        o.m.bufer.boshqasiYozdi(h.avval);
+        o.m.ilova.maydon("choy", 0, 4);
+        o.ikkiMarta();
+        EXPECT_EQ(o.m.ilova.matn(), "çoy");  // the conversion goes on
+        std::vector<std::string> kutilgan{"ikki marta Shift: ogirish boshlandi, ruxsat=true"};
+        kutilgan.insert(kutilgan.end(), h.jurnal.begin(), h.jurnal.end());
+        kutilgan.push_back("nusxalandi: 4 belgi, o'zgaradi=true");
+        EXPECT_EQ(o.jurnalXabarlari(), kutilgan);
+        EXPECT_EQ(o.m.bufer.mazmun().turlar, h.keyin);
+    }
+}
+
 TEST(Imlochi, WaitsForShiftToBeReleased) {
     Ogirish o;
     o.m.ilova.maydon("sh", 0, 2);

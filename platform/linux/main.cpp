@@ -10,6 +10,7 @@
 #include <X11/Xlib.h>
 
 #include "app/kirish.h"
+#include "platform/linux/chiqish.h"
 #include "platform/ipli_navbat.h"
 #include "platform/linux/linux_matnlar.h"
 #include "platform/linux/qt_bufer.h"
@@ -102,7 +103,9 @@ int main(int argc, char** argv) {
                             QSystemTrayIcon::isSystemTrayAvailable()};
     const IlovaPlatformasi p{asos,     ruxsat,   ilova,        panel, ogohlantirish, oynalar, avtoyuklash,
                              tizimJurnali, linuxMatnlari(muhit)};
+    signaldaToxta();
     ishgaTushir(p);
+    chiqishOldidanTekshir();
     // A conversion still running may wait on the main thread, which has
     // stopped: leave without joining it. Log lines are already written.
     std::fflush(nullptr);

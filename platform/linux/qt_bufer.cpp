@@ -31,17 +31,10 @@ void QtBufer::matnYoz(const std::string& matn) {
 }
 
 port::BuferNusxasi QtBufer::olish() {
-    return asosiyIpda([] {
-        port::BuferNusxasi n;
-        const QMimeData* m = QGuiApplication::clipboard()->mimeData(QClipboard::Clipboard);
-        if (!m) return n;
-        for (const QString& tur : m->formats()) {
-            if (tur.startsWith("application/x-qt")) continue;  // Qt's own handles, not data
-            const QByteArray b = m->data(tur);
-            n.turlar.emplace_back(tur.toStdString(), std::string(b.constData(), std::size_t(b.size())));
-        }
-        return n;
-    });
+    // Read with requests of our own, not QClipboard's, which waits up to five
+    // seconds for each format; off the main thread, which answers for the
+    // clipboard whenever this program owns it.
+    return oquvchi_.oqi(olishMuddati);
 }
 
 void QtBufer::qaytar(const port::BuferNusxasi& nusxa) {

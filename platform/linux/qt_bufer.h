@@ -4,23 +4,30 @@
 
 #include <QObject>
 #include <atomic>
+#include <chrono>
 
 #include "platform/bufer.h"
+#include "platform/linux/x11_bufer_oqish.h"
 
 namespace harfnur::linux_ {
 
 class QtBufer final : public QObject, public port::Bufer {
 public:
+    // The whole snapshot of the earlier content, every format together: an
+    // owner that is stopped or slow delays the conversion this long at most.
+    static constexpr std::chrono::milliseconds olishMuddati{250};
+
     QtBufer();  // on the main thread
     std::int64_t ozgarishSoni() override { return son_.load(); }
     std::optional<std::string> matn() override;
     void tozala() override;
     void matnYoz(const std::string& matn) override;
-    port::BuferNusxasi olish() override;
+    port::BuferNusxasi olish() override;  // never on the main thread
     void qaytar(const port::BuferNusxasi& nusxa) override;
 
 private:
     std::atomic<std::int64_t> son_{0};
+    X11BuferOquvchi oquvchi_;
 };
 
 }  // namespace harfnur::linux_

@@ -16,6 +16,7 @@
 
 #include "platform/linux/x11_displey.h"
 #include "platform/linux/x11_faollashtirish.h"
+#include "platform/shaxsiy_papka.h"
 
 namespace harfnur::linux_ {
 namespace {
@@ -47,7 +48,9 @@ void QtIlova::qaytaOchildi(const std::string& boshlashId) {
     boshlashId_.clear();
 }
 
-void QtIlova::tugat() { QCoreApplication::quit(); }
+// exit(), not quit(): Qt 6 lets a window refuse quit(), and the guide
+// window refuses every close (it only hides).
+void QtIlova::tugat() { QCoreApplication::exit(0); }
 
 int QtIlova::ishlat(std::function<void()> ishgaTushdi) {
     QTimer::singleShot(0, qApp, std::move(ishgaTushdi));
@@ -146,8 +149,7 @@ std::vector<std::string> QtSozlamalar::terminallar() {
 
 std::optional<std::filesystem::path> XdgJurnalJoyi::fayl() {
     const auto papka = xdg("XDG_STATE_HOME", ".local/state") / "Harfnur";
-    std::error_code xato;
-    std::filesystem::create_directories(papka, xato);  // only ever while the log is on
+    if (!shaxsiyPapka(papka)) return std::nullopt;  // only ever while the log is on
     return papka / "Harfnur.log";
 }
 

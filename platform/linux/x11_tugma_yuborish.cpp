@@ -9,6 +9,8 @@
 #include <algorithm>
 #include <cctype>
 #include <chrono>
+#include <cstddef>
+#include <optional>
 #include <thread>
 
 #include "platform/hodisa.h"
@@ -32,6 +34,42 @@ KeySym harfi(std::uint16_t kod) {
 }
 
 }  // namespace
+
+IjaraTugma::IjaraTugma(Display* d, KeySym sym) : d_(d) {
+    int bosh = 0, oxir = 0;
+    XDisplayKeycodes(d_, &bosh, &oxir);
+    xarita_ = XGetKeyboardMapping(d_, KeyCode(bosh), oxir - bosh + 1, &kenglik_);
+    if (!xarita_ || kenglik_ < 1) return;
+    for (int k = oxir; k >= bosh; --k) {
+        KeySym* q = xarita_ + std::ptrdiff_t(k - bosh) * kenglik_;
+        if (std::all_of(q, q + kenglik_, [](KeySym x) { return x == NoSymbol; })) {
+            kod_ = KeyCode(k);
+            eski_ = q;
+            break;
+        }
+    }
+    if (!kod_) return;
+    // Both levels, as on a real key: with Shift it must read as "C", or a
+    // terminal takes Control+Shift for a plain Control+C and interrupts.
+    KeySym yangi[2];
+    XConvertCase(sym, &yangi[0], &yangi[1]);
+    XChangeKeyboardMapping(d_, kod_, 2, yangi, 1);
+    XSync(d_, False);
+    // Clients reload their keymap on the MappingNotify: let them first.
+    std::this_thread::sleep_for(std::chrono::milliseconds(60));
+}
+
+void IjaraTugma::bosildi() { bosildimi_ = true; }
+
+IjaraTugma::~IjaraTugma() {
+    if (kod_) {
+        // A press must be taken under the lent letter before it goes.
+        if (bosildimi_) std::this_thread::sleep_for(std::chrono::milliseconds(60));
+        XChangeKeyboardMapping(d_, kod_, kenglik_, eski_, 1);
+        XSync(d_, False);
+    }
+    if (xarita_) XFree(xarita_);
+}
 
 std::vector<std::string> standartTerminallar() {
     return {"xterm",   "uxterm",         "urxvt",         "rxvt",  "st",      "st-256color",
@@ -114,35 +152,19 @@ void X11TugmaYuborish::bos(std::uint16_t kod, std::uint64_t bayroqlar) {
     if (!d_) return;
     const KeySym sym = harfi(kod);
     if (sym == NoSymbol) return;  // a press that cannot be made is dropped
-    KeyCode tugma = XKeysymToKeycode(d_, sym);
-    // A layout without Latin letters (Cyrillic alone): lend the letter to a
-    // key that has no symbol, for this one press.
-    int bosh = 0, oxir = 0, kenglik = 0;
-    KeySym* eski = nullptr;
-    KeyCode ijara = 0;
-    if (!tugma) {
-        XDisplayKeycodes(d_, &bosh, &oxir);
-        eski = XGetKeyboardMapping(d_, KeyCode(bosh), oxir - bosh + 1, &kenglik);
-        for (int k = oxir; eski && k >= bosh && !ijara; --k) {
-            bool bosh_ = true;
-            for (int j = 0; j < kenglik; ++j) bosh_ = bosh_ && eski[(k - bosh) * kenglik + j] == NoSymbol;
-            if (bosh_) ijara = KeyCode(k);
-        }
-        if (!ijara) {
-            if (eski) XFree(eski);
-            return;
-        }
-        KeySym yangi[2] = {sym, sym};
-        XChangeKeyboardMapping(d_, ijara, 2, yangi, 1);
-        XSync(d_, False);
-        // Clients reload their keymap on the MappingNotify: let them first.
-        std::this_thread::sleep_for(std::chrono::milliseconds(60));
-        tugma = ijara;
-    }
     bool shift = bayroqlar & hodisa::shiftBayrogi;
     if (terminalmi()) {
         if (kod == hodisa::kodA) return;  // never select everything in a terminal
         shift = true;                     // Control+C would interrupt the program there
+    }
+    KeyCode tugma = XKeysymToKeycode(d_, sym);
+    // A layout without Latin letters (Cyrillic alone): lend the letter to a
+    // key that has no symbol, for this one press.
+    std::optional<IjaraTugma> ijara;
+    if (!tugma) {
+        ijara.emplace(d_, sym);
+        tugma = ijara->kod();
+        if (!tugma) return;
     }
     std::vector<unsigned> kerak;
     if (bayroqlar & hodisa::buyruqBayrogi) kerak.push_back(XKeysymToKeycode(d_, XK_Control_L));
@@ -157,14 +179,7 @@ void X11TugmaYuborish::bos(std::uint16_t kod, std::uint64_t bayroqlar) {
     for (auto i = kerak.rbegin(); i != kerak.rend(); ++i) tugmaYubor(*i, false);
     for (unsigned char k : ushlangan) tugmaYubor(k, true);
     XSync(d_, False);
-    if (ijara) {
-        // Give the key back its emptiness once the press has been taken.
-        std::this_thread::sleep_for(std::chrono::milliseconds(60));
-        KeySym yoq[1] = {NoSymbol};
-        XChangeKeyboardMapping(d_, ijara, 1, yoq, 1);
-        XSync(d_, False);
-        XFree(eski);
-    }
+    if (ijara) ijara->bosildi();
 }
 
 void X11TugmaYuborish::modifikator(std::uint16_t kod, bool pastga, std::uint64_t) {

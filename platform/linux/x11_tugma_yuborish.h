@@ -10,11 +10,34 @@
 #include "platform/tugma_yuborish.h"
 
 typedef struct _XDisplay Display;
+typedef unsigned long KeySym;
+typedef unsigned char KeyCode;
 
 namespace harfnur::linux_ {
 
 // Window classes treated as terminal emulators.
 std::vector<std::string> standartTerminallar();
+
+// An empty key lent to a letter that the layout lacks. Whatever way the
+// press goes, the key gets its own symbols back and the keymap read to find
+// it is freed.
+class IjaraTugma {
+public:
+    IjaraTugma(Display* d, KeySym sym);
+    ~IjaraTugma();
+    IjaraTugma(const IjaraTugma&) = delete;
+    IjaraTugma& operator=(const IjaraTugma&) = delete;
+    KeyCode kod() const { return kod_; }  // 0 when no key is free
+    void bosildi();                       // a press was sent under it
+
+private:
+    Display* d_;
+    KeySym* xarita_ = nullptr;
+    KeySym* eski_ = nullptr;  // the lent key's own symbols, inside xarita_
+    int kenglik_ = 0;
+    KeyCode kod_ = 0;
+    bool bosildimi_ = false;
+};
 
 class X11TugmaYuborish final : public port::TugmaYuborish {
 public:

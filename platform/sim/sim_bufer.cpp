@@ -17,7 +17,7 @@ std::optional<std::string> SimBufer::matn() {
 
 void SimBufer::tozala() {
     std::lock_guard l(soat_.qulf());
-    mazmun_.turlar.clear();
+    mazmun_ = {};
     ++son_;
     soat_.yozibQoy("bufer: tozalandi");
 }
@@ -36,6 +36,7 @@ port::BuferNusxasi SimBufer::olish() {
 void SimBufer::qaytar(const port::BuferNusxasi& nusxa) {
     std::lock_guard l(soat_.qulf());
     mazmun_ = nusxa;
+    mazmun_.oqilmadi = 0;  // what comes back is all there is now
     ++son_;
     soat_.yozibQoy("bufer: qaytarildi");
 }

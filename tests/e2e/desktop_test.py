@@ -6,6 +6,7 @@ a GTK entry (zenity), a Qt field and xterm with xdotool and xclip.
 """
 import argparse
 import os
+import re
 import shutil
 import subprocess
 import sys
@@ -60,12 +61,15 @@ class Ish:
             self.boshla(["trayer", "--edge", "top", "--align", "right", "--widthtype", "request", "--height", "24",
                          "--transparent", "false", "--tint", "0x202020"])
         time.sleep(kutish)  # 0: Harfnur starts together with the window manager, as at login
-        self.harfnur = self.boshla([ARGS.harfnur])
+        # Its standard error is kept: a sanitizer build reports there.
+        self.xatolar = os.path.join(self.papka, "harfnur.stderr")
+        with open(self.xatolar, "wb") as xato:
+            self.harfnur = self.boshla([ARGS.harfnur], stderr=xato)
         kut(lambda: "Shift kuzatuvi boshlandi" in self.jurnal() or "ruxsat=" in self.jurnal())
 
     def boshla(self, buyruq, **kw):
         p = subprocess.Popen(buyruq, env=self.muhit, stdout=kw.pop("stdout", subprocess.DEVNULL),
-                             stderr=subprocess.DEVNULL, **kw)
+                             stderr=kw.pop("stderr", subprocess.DEVNULL), **kw)
         self.jarayonlar.append(p)
         return p
 
@@ -134,12 +138,26 @@ class Ish:
             p.terminate()
         for p in self.jarayonlar:
             try:
-                p.wait(3)
+                p.wait(20 if p is self.harfnur else 3)  # a sanitizer build checks for leaks on the way out
             except subprocess.TimeoutExpired:
                 p.kill()
         self.xvfb.terminate()
         self.xvfb.wait(5)
+        with open(self.xatolar, encoding="utf-8", errors="replace") as f:
+            xatolar = f.read()
         shutil.rmtree(self.papka, ignore_errors=True)
+        hisobot = sanitayzer_hisoboti(xatolar)
+        if hisobot:
+            raise AssertionError("harfnur's sanitizer report:\n" + hisobot)
+        if self.harfnur.returncode != 0:
+            raise AssertionError("harfnur ended with %s on SIGTERM:\n%s" % (self.harfnur.returncode, xatolar))
+
+
+def sanitayzer_hisoboti(matn):
+    """The part of a program's standard error that a sanitizer wrote, if any."""
+    m = re.search(r"^.*(ERROR: (Address|Leak|Thread)Sanitizer|runtime error:|UndefinedBehaviorSanitizer).*$", matn,
+                  re.M)
+    return matn[m.start():] if m else ""
 
 
 class Desktop(unittest.TestCase):
