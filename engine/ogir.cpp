@@ -27,9 +27,11 @@ struct Oyna {
 // which beats a call and a length-dependent branch.
 class Yozuvchi {
 public:
+    // Appends to what `s` already holds.
     explicit Yozuvchi(std::string& s, std::size_t taxmin) : s_(s) {
-        s_.resize(taxmin + 64);
-        p_ = s_.data();
+        const std::size_t bor = s_.size();
+        s_.resize(bor + taxmin + 64);
+        p_ = s_.data() + bor;
         oxir_ = s_.data() + s_.size() - 16;
     }
     // `d` must have 8 readable bytes when k <= 8 and `oqiladi` is true.
@@ -304,6 +306,25 @@ std::string ogirToliq(std::string_view t) {
 
 }  // namespace ichki
 
+namespace {
+// Appends `t` converted with the given step to `r`; returns the letter count
+// the walk made on the way.
+ichki::Sanoq qadamBilan(std::string_view t, bool kirillmi, std::string& r) {
+    ichki::Sanoq s;
+    ichki::Yozuvchi y(r, t.size() + t.size() / 16);
+    if (kirillmi)
+        ichki::yur<false>(
+            t, y, ichki::kirillBoshBit,
+            [](const auto& m, std::ptrdiff_t p) { return ichki::kirillQadami(m, p); }, s);
+    else
+        ichki::yur<true>(
+            t, y, ichki::lotinBoshBit,
+            [](const auto& m, std::ptrdiff_t p) { return ichki::lotinQadami(m, p); }, s);
+    y.tugat();
+    return s;
+}
+}  // namespace
+
 std::string ogir(std::string_view t) {
     std::string r;
     if (t.empty()) return r;
@@ -311,23 +332,17 @@ std::string ogir(std::string_view t) {
     // text and the walk is redone with the other one if the whole count
     // disagrees, which only mixed texts near a tie ever do.
     const bool taxmin = ichki::harflarniSana(t.substr(0, std::min<std::size_t>(t.size(), 4096))).kirillmi();
-    auto yur = [&](bool kirillmi) {
-        ichki::Sanoq s;
+    if (qadamBilan(t, taxmin, r).kirillmi() != taxmin) {
         r.clear();
-        ichki::Yozuvchi y(r, t.size() + t.size() / 16);
-        if (kirillmi)
-            ichki::yur<false>(
-                t, y, ichki::kirillBoshBit,
-                [](const auto& m, std::ptrdiff_t p) { return ichki::kirillQadami(m, p); }, s);
-        else
-            ichki::yur<true>(
-                t, y, ichki::lotinBoshBit,
-                [](const auto& m, std::ptrdiff_t p) { return ichki::lotinQadami(m, p); }, s);
-        y.tugat();
-        return s.kirillmi();
-    };
-    if (yur(taxmin) != taxmin) yur(!taxmin);
+        qadamBilan(t, !taxmin, r);
+    }
     return r;
+}
+
+HarfSanogi harflarniSana(std::string_view matn) { return ichki::harflarniSana(matn); }
+
+void qadamBilanOgir(std::string_view qism, bool kirillmi, std::string& chiqish) {
+    if (!qism.empty()) qadamBilan(qism, kirillmi, chiqish);
 }
 
 std::size_t belgiSoni(std::string_view t) {
