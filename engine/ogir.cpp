@@ -341,8 +341,8 @@ std::string ogir(std::string_view t) {
 
 HarfSanogi harflarniSana(std::string_view matn) { return ichki::harflarniSana(matn); }
 
-void qadamBilanOgir(std::string_view qism, bool kirillmi, std::string& chiqish) {
-    if (!qism.empty()) qadamBilan(qism, kirillmi, chiqish);
+HarfSanogi qadamBilanOgir(std::string_view qism, bool kirillmi, std::string& chiqish) {
+    return qism.empty() ? HarfSanogi{} : qadamBilan(qism, kirillmi, chiqish);
 }
 
 std::size_t belgiSoni(std::string_view t) {

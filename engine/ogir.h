@@ -47,7 +47,8 @@ std::optional<bool> qadamAniqmi(const HarfSanogi& sanoq, std::size_t qolganBayt)
 // there is none.
 std::size_t kesishJoyi(std::string_view matn, std::size_t dan);
 
-// Appends `qism` converted with the given step (true: Cyrillic) to `chiqish`.
-void qadamBilanOgir(std::string_view qism, bool kirillmi, std::string& chiqish);
+// Appends `qism` converted with the given step (true: Cyrillic) to `chiqish`;
+// returns the letters of `qism`, counted on the way.
+HarfSanogi qadamBilanOgir(std::string_view qism, bool kirillmi, std::string& chiqish);
 
 }  // namespace harfnur

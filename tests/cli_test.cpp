@@ -112,7 +112,7 @@ TEST_F(Cli, HelpVersionAndUsageErrors) {
     const Natija yordam = ishlat("--help");
     EXPECT_EQ(yordam.kod, 0);
     EXPECT_EQ(yordam.chiqish.rfind("Usage: harfnur-ogir [OPTIONS] [FILE...]\n", 0), 0u);
-    EXPECT_NE(yordam.chiqish.find("Example:"), std::string::npos);
+    EXPECT_NE(yordam.chiqish.find("Examples:"), std::string::npos);
     const Natija v = ishlat("--version");
     EXPECT_EQ(v.kod, 0);
     EXPECT_EQ(v.chiqish.rfind("harfnur-ogir ", 0), 0u);
