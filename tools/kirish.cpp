@@ -4,6 +4,7 @@
 #include <sys/mman.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 
 namespace harfnur::ogiruvchi {
@@ -38,6 +39,11 @@ std::unique_ptr<Kirish> Kirish::och(const std::string& yol, int& xato) {
             k->xarita_ = p;
             k->xaritaHajmi_ = n;
             k->matn_ = std::string_view(static_cast<const char*>(p), n);
+            if (!k->egasimi_) {
+                // Standard input may have been read partly by whoever ran us.
+                const off_t o = ::lseek(k->fd_, 0, SEEK_CUR);
+                if (o > 0) k->matn_.remove_prefix(std::min(n, std::size_t(o)));
+            }
             return k;
         }
     }
