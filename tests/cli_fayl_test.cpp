@@ -3,6 +3,8 @@
 #include <sys/stat.h>
 #include <utime.h>
 
+#include <csignal>
+
 #include <random>
 
 #include "engine/ogir.h"
@@ -299,6 +301,44 @@ TEST_F(Cli, ProgressOnlyOnATerminal) {
     EXPECT_NE(satr.find(" MB/s"), std::string::npos);
     EXPECT_EQ(terminalda("-q").find("MB/s"), std::string::npos);
     EXPECT_EQ(ishlat(q(f) + " -o /dev/null").xato, "");  // standard error no terminal
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(Cli, InterruptLeavesTheOriginal) {
+    std::string matn;
+    while (matn.size() < (24u << 20)) matn += "o'g'il shahar choy\n";
+    const std::string f = fayl("a.txt", matn);
+    const pid_t pid = ::fork();
+    ASSERT_GE(pid, 0);
+    if (pid == 0) {
+        ::execl(HARFNUR_OGIR, HARFNUR_OGIR, "-j1", "-i", f.c_str(), static_cast<char*>(nullptr));
+        ::_exit(127);
+    }
+    // Wait until the temporary file is there, then interrupt.
+    bool korindi = false;
+    int holat = 0;
+    while (!korindi && ::waitpid(pid, &holat, WNOHANG) == 0) {
+        for (const auto& e : fs::directory_iterator(papka_))
+            korindi |= e.path().filename().string().rfind(".a.txt.harfnur-", 0) == 0;
+        if (korindi) ::kill(pid, SIGINT);
+    }
+    if (korindi) ::waitpid(pid, &holat, 0);
+    ASSERT_TRUE(korindi) << "the conversion ended before it could be interrupted";
+    EXPECT_TRUE(WIFSIGNALED(holat) && WTERMSIG(holat) == SIGINT);
+    EXPECT_EQ(royxat(), "a.txt ");
+    EXPECT_EQ(oqi(f), matn);
+}
+
+TEST_F(Cli, StandardInputFromWhereItStands) {
+    const std::string f = fayl("a.txt", "birinchi\nsho'x choy\n");
+    // dd reads exactly the first line; the rest is left to the converter.
+    const std::string b = "{ dd bs=1 count=9 of=/dev/null 2>/dev/null; " + q(HARFNUR_OGIR) + "; } <" + q(f) + " >" +
+                          q((papka_ / "o").string());
+    ASSERT_EQ(std::system(b.c_str()), 0);
+    EXPECT_EQ(oqi(papka_ / "o"), "şöx çoy\n");
 }
 
 }  // namespace
