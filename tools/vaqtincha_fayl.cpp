@@ -62,8 +62,6 @@ int vaqtinchaOch(const std::string& manzil, std::string& yol, int& qaydRaqami) {
     return fd;
 }
 
-int qaydi = -1;  // the slot of the current temporary file
-
 bool toliqYoz(int fd, const char* p, std::size_t n) {
     while (n > 0) {
         const ssize_t k = ::write(fd, p, n);
@@ -115,7 +113,7 @@ bool zaxiraQil(const std::string& manzil, const std::string& zaxira, std::string
 std::unique_ptr<VaqtinchaFayl> VaqtinchaFayl::yarat(const std::string& manzil, std::string& sabab) {
     std::unique_ptr<VaqtinchaFayl> f(new VaqtinchaFayl);
     f->manzil_ = manzil;
-    f->fd_ = vaqtinchaOch(manzil, f->yol_, qaydi);
+    f->fd_ = vaqtinchaOch(manzil, f->yol_, f->qayd_);
     if (f->fd_ < 0) {
         sabab = std::string("cannot create a temporary file: ") + std::strerror(errno);
         return nullptr;
@@ -126,8 +124,7 @@ std::unique_ptr<VaqtinchaFayl> VaqtinchaFayl::yarat(const std::string& manzil, s
 VaqtinchaFayl::~VaqtinchaFayl() {
     if (fd_ >= 0) ::close(fd_);
     if (!yol_.empty()) ::unlink(yol_.c_str());
-    qaydniOchir(qaydi);
-    qaydi = -1;
+    qaydniOchir(qayd_);
 }
 
 bool VaqtinchaFayl::joyigaQoy(const struct stat* asl, const std::optional<std::string>& zaxira, std::string& sabab) {

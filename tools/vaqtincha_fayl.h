@@ -32,6 +32,7 @@ private:
     VaqtinchaFayl() = default;
     std::string manzil_, yol_;
     int fd_ = -1;
+    int qayd_ = -1;  // its slot among the names the signal handler removes
 };
 
 // Removes any temporary file on SIGINT, SIGTERM, SIGHUP and SIGBUS, then
