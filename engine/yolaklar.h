@@ -233,9 +233,12 @@ std::size_t kirill(const unsigned char* b, std::size_t n, std::size_t k, std::si
     const KirillKodlar& jadvallar = kirillKodlar();
     const KirillKodlar::Kod* t = jadvallar.kodlar.data();
     const std::array<Parcha, 8>* variantlar = jadvallar.variantlar.data();
+    // Without a branch: spaces between words would mispredict one. Every
+    // code point read here has a byte after it.
     auto kodi = [b](std::size_t x) -> unsigned {
         const unsigned c0 = b[x];
-        return c0 < 0x80 ? c0 : ((c0 & 0x1Fu) << 6 | (b[x + 1] & 0x3Fu));
+        const unsigned ikki = (c0 & 0x1Fu) << 6 | (b[x + 1] & 0x3Fu);
+        return c0 ^ ((c0 ^ ikki) & (0u - (c0 >> 7)));
     };
     // Code points of the last two Characters written, or yoqKod before the
     // first, when the classes passed in still hold.
