@@ -3,7 +3,10 @@
 #include <sys/stat.h>
 #include <utime.h>
 
+#include <fcntl.h>
+
 #include <csignal>
+#include <functional>
 
 #include <random>
 
@@ -307,29 +310,53 @@ TEST_F(Cli, ProgressOnlyOnATerminal) {
 
 namespace {
 
-TEST_F(Cli, InterruptLeavesTheOriginal) {
-    std::string matn;
-    while (matn.size() < (24u << 20)) matn += "o'g'il shahar choy\n";
-    const std::string f = fayl("a.txt", matn);
-    const pid_t pid = ::fork();
-    ASSERT_GE(pid, 0);
-    if (pid == 0) {
-        ::execl(HARFNUR_OGIR, HARFNUR_OGIR, "-j1", "-i", f.c_str(), static_cast<char*>(nullptr));
-        ::_exit(127);
+// Starts `-j1 -i` on a large a.txt and calls `qil` once its temporary file
+// is there; returns the wait status.
+class CliOrtada : public Cli {
+protected:
+    std::string matn_;
+    std::string f_;
+    int ortasida(const std::function<void(pid_t)>& qil) {
+        while (matn_.size() < (24u << 20)) matn_ += "o'g'il shahar choy\n";
+        f_ = fayl("a.txt", matn_);
+        const pid_t pid = ::fork();
+        if (pid == 0) {
+            ::execl(HARFNUR_OGIR, HARFNUR_OGIR, "-j1", "-i", f_.c_str(), static_cast<char*>(nullptr));
+            ::_exit(127);
+        }
+        bool korindi = false;
+        int holat = 0;
+        while (!korindi && ::waitpid(pid, &holat, WNOHANG) == 0) {
+            for (const auto& e : fs::directory_iterator(papka_))
+                korindi |= e.path().filename().string().rfind(".a.txt.harfnur-", 0) == 0;
+            if (korindi) qil(pid);
+        }
+        if (korindi) ::waitpid(pid, &holat, 0);
+        EXPECT_TRUE(korindi) << "the conversion ended before its middle was seen";
+        return holat;
     }
-    // Wait until the temporary file is there, then interrupt.
-    bool korindi = false;
-    int holat = 0;
-    while (!korindi && ::waitpid(pid, &holat, WNOHANG) == 0) {
-        for (const auto& e : fs::directory_iterator(papka_))
-            korindi |= e.path().filename().string().rfind(".a.txt.harfnur-", 0) == 0;
-        if (korindi) ::kill(pid, SIGINT);
-    }
-    if (korindi) ::waitpid(pid, &holat, 0);
-    ASSERT_TRUE(korindi) << "the conversion ended before it could be interrupted";
+};
+
+TEST_F(CliOrtada, InterruptLeavesTheOriginal) {
+    const int holat = ortasida([](pid_t pid) { ::kill(pid, SIGINT); });
     EXPECT_TRUE(WIFSIGNALED(holat) && WTERMSIG(holat) == SIGINT);
     EXPECT_EQ(royxat(), "a.txt ");
-    EXPECT_EQ(oqi(f), matn);
+    EXPECT_EQ(oqi(f_), matn_);
+}
+
+TEST_F(CliOrtada, FileRemovedMeanwhileIsNotBroughtBack) {
+    const std::string xato = (papka_ / ".stderr").string();
+    const int asl = ::dup(STDERR_FILENO);
+    const int fd = ::open(xato.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    ::dup2(fd, STDERR_FILENO);  // the child's error line lands here
+    const int holat = ortasida([this](pid_t) { fs::remove(f_); });
+    ::dup2(asl, STDERR_FILENO);
+    ::close(fd);
+    ::close(asl);
+    EXPECT_TRUE(WIFEXITED(holat) && WEXITSTATUS(holat) == 1);
+    EXPECT_EQ(oqi(xato), "harfnur-ogir: " + f_ + ": removed or replaced while being converted; not written\n");
+    fs::remove(xato);
+    EXPECT_EQ(royxat(), "");
 }
 
 TEST_F(Cli, StandardInputFromWhereItStands) {
