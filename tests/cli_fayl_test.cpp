@@ -87,6 +87,8 @@ TEST_F(Cli, OutputFileIsWrittenWhole) {
     EXPECT_EQ(fs::status(o).permissions() & fs::perms::all, fs::perms(0640));
     n = ishlat("--output=" + q((papka_ / "yangi.txt").string()), "sh");
     EXPECT_EQ(oqi(papka_ / "yangi.txt"), "ş");
+    n = ishlat("-l -o " + q((papka_ / "yangi.txt").string()), "sh\nшаҳар\n");
+    EXPECT_EQ(oqi(papka_ / "yangi.txt"), "ş\nşahar\n");
     EXPECT_EQ(royxat(), "a.txt b.txt o.txt yangi.txt ");
     // The output naming an input, directly or through a link: nothing done.
     fs::create_symlink(a, papka_ / "havola");
