@@ -21,6 +21,8 @@
 #include "tools/kodlash.h"
 #include "tools/qatorlab.h"
 #include "tools/qismlab.h"
+#include "tools/takrorlar.h"
+#include "tools/tayyor.h"
 #include "tools/tartibli_ishlar.h"
 #include "tools/vaqtincha_fayl.h"
 #include "tools/variantlar.h"
@@ -44,92 +46,6 @@ std::size_t qismHajmi() {
         if (n > 0) return std::size_t(n);
     }
     return std::size_t(4) << 20;
-}
-
-// One input read and decoded, ready for the engine.
-struct Tayyor {
-    std::unique_ptr<og::Kirish> kirish;
-    std::string ochilgan;   // the text, when it is not the input's own bytes
-    std::string_view matn;  // what the engine converts
-    og::Kodlash kodlash = og::Kodlash::utf8;
-    std::string boshi, oxiri;  // UTF-16's byte order mark and an odd last byte
-    std::string bufer;
-
-    // The bytes to write for UTF-8 text of this input.
-    std::string_view kodla(std::string_view utf8) {
-        if (kodlash == og::Kodlash::utf8) return utf8;
-        bufer.clear();
-        og::utf16ga(utf8, kodlash == og::Kodlash::utf16be, bufer);
-        return bufer;
-    }
-};
-
-bool tayyorla(const std::string& yol, const std::string& nom, const og::Sozlamalar& s, Tayyor& t,
-              std::string& sabab) {
-    int e = 0;
-    t.kirish = og::Kirish::och(yol, e);
-    if (!t.kirish) {
-        sabab = std::strerror(e);
-        return false;
-    }
-    std::string_view b = t.kirish->matn();
-    if (!s.manba.empty()) {
-        std::optional<std::string> r = og::icudan(b, s.manba, sabab);
-        if (!r) return false;
-        t.ochilgan = std::move(*r);
-        t.matn = t.ochilgan;
-        return true;
-    }
-    t.kodlash = og::belgidan(b);
-    if (t.kodlash != og::Kodlash::utf8) {
-        t.boshi.assign(b.data(), 2);
-        b.remove_prefix(2);
-        if (b.size() % 2) {
-            t.oxiri.assign(1, b.back());
-            b.remove_suffix(1);
-        }
-        t.ochilgan = og::utf16dan(b, t.kodlash == og::Kodlash::utf16be);
-        t.matn = t.ochilgan;
-        return true;
-    }
-    if (s.rejim != og::Rejim::chiqarish && !s.ikkilik && og::ikkilikmi(b)) {
-        sabab = "looks binary (a NUL byte); not converted (--binary converts it)";
-        return false;
-    }
-    if (og::utf8Emasmi(b)) xabar(nom, "warning: mostly not UTF-8, so nothing in it converts (see --from)");
-    t.matn = b;
-    return true;
-}
-
-// -i and -o name files that must not be another input: refused before
-// anything is written.
-int takrorlar(const og::Sozlamalar& s) {
-    const bool joyida = s.rejim == og::Rejim::joyida;
-    if (!joyida && s.chiqishFayli.empty()) return 0;
-    std::vector<std::pair<struct stat, std::string>> bor;
-    for (const std::string& f : s.fayllar) {
-        struct stat h;
-        if ((f == "-" ? ::fstat(STDIN_FILENO, &h) : ::stat(f.c_str(), &h)) != 0) continue;
-        for (const auto& [b, nom] : bor) {
-            if (b.st_dev == h.st_dev && b.st_ino == h.st_ino && S_ISREG(h.st_mode)) {
-                std::fprintf(stderr, "harfnur-ogir: '%s' and '%s' are the same file; nothing done\n", nom.c_str(),
-                             f.c_str());
-                return 2;
-            }
-        }
-        bor.emplace_back(h, f);
-    }
-    struct stat c;
-    if (!s.chiqishFayli.empty() && ::stat(s.chiqishFayli.c_str(), &c) == 0) {
-        for (const auto& [b, nom] : bor) {
-            if (b.st_dev == c.st_dev && b.st_ino == c.st_ino) {
-                std::fprintf(stderr, "harfnur-ogir: the output '%s' is also the input '%s'; nothing done\n",
-                             s.chiqishFayli.c_str(), nom.c_str());
-                return 2;
-            }
-        }
-    }
-    return 0;
 }
 
 std::string haqiqiyYol(const std::string& yol) {
@@ -168,8 +84,8 @@ int chiqar(const og::Sozlamalar& s) {
         for (const std::string& f : s.fayllar) {
             if (chiqish.xato()) break;
             const std::string nom = nomi(f);
-            auto t = std::make_shared<Tayyor>();
-            if (!tayyorla(f, nom, s, *t, sabab)) {
+            auto t = std::make_shared<og::Tayyor>();
+            if (!og::tayyorla(f, nom, s, *t, sabab)) {
                 // In order with the output before it.
                 ishlar.qosh(hechnarsa, [nom, sabab](Joy&) { xabar(nom, sabab); });
                 holat = 1;
@@ -213,7 +129,7 @@ int chiqar(const og::Sozlamalar& s) {
 int joyida(const og::Sozlamalar& s) {
     struct Fayl {
         std::string nom, manzil;
-        std::shared_ptr<Tayyor> t;
+        std::shared_ptr<og::Tayyor> t;
         std::unique_ptr<og::VaqtinchaFayl> vaqtincha;
         std::unique_ptr<og::FdYozuvchi> yozuvchi;
         std::string sabab;
@@ -227,9 +143,9 @@ int joyida(const og::Sozlamalar& s) {
     for (const std::string& f : s.fayllar) {
         auto y = std::make_shared<Fayl>();
         y->nom = f;
-        y->t = std::make_shared<Tayyor>();
+        y->t = std::make_shared<og::Tayyor>();
         std::string sabab;
-        if (!tayyorla(f, f, s, *y->t, sabab)) {
+        if (!og::tayyorla(f, f, s, *y->t, sabab)) {
             ishlar.qosh(hechnarsa, [f, sabab](Joy&) { xabar(f, sabab); });
             holat = 1;
             continue;
@@ -243,7 +159,7 @@ int joyida(const og::Sozlamalar& s) {
         og::qismlabOgir(ishlar, y->t->matn, qismHajmi(), y->t, [&, y](std::string_view kirish, std::string_view r) {
             jarayon.qosh(kirish.size());
             if (!y->sabab.empty()) return;
-            Tayyor& t = *y->t;
+            og::Tayyor& t = *y->t;
             if (!y->ozgardi) {
                 if (kirish == r) return;
                 y->ozgardi = true;
@@ -357,7 +273,7 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "harfnur-ogir: unknown encoding '%s' (try --help)\n", s.manba.c_str());
         return 2;
     }
-    if (const int kod = takrorlar(s)) return kod;
+    if (const int kod = og::takrorlar(s)) return kod;
     if (s.qatorlab) return qatorlab(s);
     return s.rejim == og::Rejim::chiqarish ? chiqar(s) : joyida(s);
 }
