@@ -96,7 +96,7 @@ int chiqar(const og::Sozlamalar& s) {
                 chiqish.yoz(t->boshi);
             });
             og::qismlabOgir(ishlar, t->matn, qismHajmi(), t, [&, t](std::string_view kirish, std::string_view r) {
-                chiqish.yoz(t->kodla(r));
+                if (!chiqish.yoz(t->kodla(r))) ishlar.toxtat();  // nobody reads the rest
                 jarayon.qosh(kirish.size());
             });
             ishlar.qosh(hechnarsa, [&, t](Joy&) {

@@ -39,7 +39,7 @@ bool qadamniTanla(TartibliIshlar& ishlar, std::string_view t, const std::vector<
             });
     }
     ishlar.kut();
-    return *h->qaror;  // certain once every byte is counted
+    return h->qaror.value_or(false);  // certain once every byte is counted
 }
 
 }  // namespace

@@ -19,7 +19,7 @@ TartibliIshlar::~TartibliIshlar() {
 
 void TartibliIshlar::qosh(Ish ish, Ish ol) {
     if (ishchilar_.empty()) {
-        ish(yakka_);
+        if (!toxtadi_.load(std::memory_order_relaxed)) ish(yakka_);
         ol(yakka_);
         return;
     }
@@ -63,7 +63,7 @@ void TartibliIshlar::ishla() {
             if (berilgan_ == qoshilgan_) return;
             o = &orinlar_[berilgan_++ % orinlar_.size()];
         }
-        o->ish(o->joy);
+        if (!toxtadi_.load(std::memory_order_relaxed)) o->ish(o->joy);
         {
             std::lock_guard<std::mutex> q(m_);
             o->tayyor = true;

@@ -1,6 +1,7 @@
 // Jobs run on several threads, their results taken back in the order given.
 #pragma once
 
+#include <atomic>
 #include <condition_variable>
 #include <cstddef>
 #include <functional>
@@ -35,6 +36,9 @@ public:
     void qosh(Ish ish, Ish ol);
     // Hands over every result still waiting.
     void kut();
+    // Jobs not yet started are skipped from now on (their `ol` still runs,
+    // with whatever the place held): the output they were for has failed.
+    void toxtat() { toxtadi_.store(true, std::memory_order_relaxed); }
     unsigned iplar() const { return unsigned(ishchilar_.size()); }
 
 private:
@@ -52,6 +56,7 @@ private:
     std::condition_variable ishBor_, natijaBor_;
     std::size_t qoshilgan_ = 0, berilgan_ = 0, olingan_ = 0;
     bool tugadi_ = false;
+    std::atomic<bool> toxtadi_{false};
     Joy yakka_;  // the one place when jobs run in qosh
 };
 
