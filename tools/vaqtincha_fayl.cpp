@@ -6,7 +6,9 @@
 #include <cerrno>
 #include <climits>
 #include <csignal>
+#include <cstdint>
 #include <cstring>
+#include <random>
 
 namespace harfnur::ogiruvchi {
 
@@ -42,24 +44,30 @@ std::string papkasi(const std::string& yol) {
     return k == std::string::npos ? "." : k == 0 ? "/" : yol.substr(0, k);
 }
 
-// A temporary name beside `manzil`, created exclusively.
+// A temporary name beside `manzil`, created exclusively. The name is known
+// to the signal handler before the file exists, so no moment leaves it behind.
 int vaqtinchaOch(const std::string& manzil, std::string& yol, int& qaydRaqami) {
     const std::size_t k = manzil.rfind('/');
     const std::string papka = k == std::string::npos ? "" : manzil.substr(0, k + 1);
     const std::string nom = k == std::string::npos ? manzil : manzil.substr(k + 1);
-    std::string shablon = papka + "." + nom + ".harfnur-XXXXXX";
-    // The handler is armed before the name exists, so no moment leaves it behind.
-    qaydRaqami = qayd(shablon);
-    const int fd = ::mkostemp(shablon.data(), O_CLOEXEC);
-    if (fd < 0) {
+    static std::mt19937_64 tasodif(std::random_device{}() ^ std::uint64_t(::getpid()) << 32);
+    static const char harflar[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
+    for (int urinish = 0; urinish < 100; ++urinish) {
+        std::string sinov = papka + "." + nom + ".harfnur-";
+        for (int i = 0; i < 6; ++i) sinov += harflar[tasodif() % (sizeof harflar - 1)];
+        qaydRaqami = qayd(sinov);
+        const int fd = ::open(sinov.c_str(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+        if (fd >= 0) {
+            yol = sinov;
+            return fd;
+        }
         const int e = errno;
         qaydniOchir(qaydRaqami);
+        qaydRaqami = -1;
         errno = e;
-        return -1;
+        if (e != EEXIST) return -1;
     }
-    if (qaydRaqami >= 0) std::memcpy(ochiriladi[qaydRaqami], shablon.c_str(), shablon.size() + 1);
-    yol = shablon;
-    return fd;
+    return -1;
 }
 
 bool toliqYoz(int fd, const char* p, std::size_t n) {
