@@ -25,21 +25,21 @@ inline std::string gaplar(const std::vector<const char*>& sozlar, std::size_t ha
     return r;
 }
 
-inline std::string lotinMatn(std::size_t hajm) {
+inline std::string lotinMatn(std::size_t hajm, unsigned urugh = 0) {
     return gaplar({"o'zbek", "tilida", "so'z", "g'alaba", "shahar", "choy", "ta'lim", "maktab", "bola",
                    "kitob", "o'qituvchi", "qo'l", "yangi", "bilan", "uchun", "ko'p", "yaxshi", "bog'",
                    "tog'", "shu", "keyin", "hech", "narsa", "inson", "davlat", "mo'jiza", "sher",
                    "qishloq", "ish", "oila", "do'st", "va", "bu", "bir", "edi", "bo'ldi", "kerak"},
-                  hajm, 1);
+                  hajm, 1 + 2 * urugh);
 }
 
-inline std::string kirillMatn(std::size_t hajm) {
+inline std::string kirillMatn(std::size_t hajm, unsigned urugh = 0) {
     return gaplar({"ўзбек", "тилида", "сўз", "ғалаба", "шаҳар", "чой", "таълим", "мактаб", "бола",
                    "китоб", "ўқитувчи", "қўл", "янги", "билан", "учун", "кўп", "яхши", "боғ", "тоғ",
                    "шу", "кейин", "ҳеч", "нарса", "инсон", "давлат", "мўъжиза", "шер", "қишлоқ",
                    "иш", "оила", "дўст", "ва", "бу", "бир", "эди", "бўлди", "керак", "поезд",
                    "милиция", "Ўзбекистон", "ЮНЕСКО", "Тошкент"},
-                  hajm, 2);
+                  hajm, 2 + 2 * urugh);
 }
 
 }  // namespace harfnur::bench

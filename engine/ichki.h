@@ -4,6 +4,8 @@
 #include <string>
 #include <string_view>
 
+#include "engine/ogir.h"
+
 namespace harfnur::ichki {
 
 // The same conversion without any shortcut: every Character segmented and
@@ -11,11 +13,7 @@ namespace harfnur::ichki {
 // path must agree with it byte for byte.
 std::string ogirToliq(std::string_view matn);
 
-struct Sanoq {
-    std::size_t kirill = 0;  // Cyrillic letters
-    std::size_t boshqa = 0;  // every other letter
-    bool kirillmi() const { return boshqa < kirill; }
-};
+using Sanoq = HarfSanogi;
 Sanoq harflarniSana(std::string_view matn);
 
 }  // namespace harfnur::ichki

@@ -221,6 +221,39 @@ inline KirillSoz kirillSoz(std::uint64_t w, unsigned keyingi, unsigned keyingi2)
     return {unsigned(8 - yetti), (ascii | bosh) & ichida, bosh & ichida};
 }
 
+#if defined(__SSE2__)
+// kirillSoz for sixteen bytes at once; `p` has two more readable bytes. One
+// bit per byte, byte 0 in bit 0; uzunlik 16, 15 when the last byte leads a
+// code point, or 0.
+struct KirillBlok {
+    unsigned uzunlik = 0;
+    unsigned boshlar = 0, kirill = 0, harflar = 0;
+};
+inline KirillBlok kirillBlok(const unsigned char* p) {
+    const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
+    auto bit = [](__m128i x) { return unsigned(_mm_movemask_epi8(x)); };
+    const unsigned ascii = ~bit(v) & 0xFFFFu;
+    const unsigned bosh = bit(_mm_cmpeq_epi8(_mm_and_si128(v, _mm_set1_epi8(char(0xFC))), _mm_set1_epi8(char(0xD0))));
+    const unsigned davom = bit(_mm_cmpeq_epi8(_mm_and_si128(v, _mm_set1_epi8(char(0xC0))), _mm_set1_epi8(char(0x80))));
+    if ((ascii | bosh | davom) != 0xFFFFu || davom != ((bosh << 1) & 0xFFFFu)) return {};
+    // D2 82..D2 89: a sign and combining marks.
+    const __m128i x = _mm_xor_si128(v, _mm_set1_epi8(char(0x80)));
+    const unsigned belgi = bit(_mm_and_si128(_mm_cmpgt_epi8(x, _mm_set1_epi8(1)), _mm_cmplt_epi8(x, _mm_set1_epi8(10))));
+    const unsigned d2 = bit(_mm_cmpeq_epi8(v, _mm_set1_epi8(char(0xD2))));
+    if (belgi & (d2 << 1)) return {};
+    const unsigned yetti = bosh >> 15;
+    const unsigned keyingi = p[16 - yetti], keyingi2 = p[17 - yetti];
+    const bool yakka = keyingi < 0x80 || keyingi == 0xD0 || keyingi == 0xD1 || keyingi == 0xD3 ||
+                       (keyingi == 0xD2 && keyingi2 - 0x82u > 0x89u - 0x82u);
+    if (!yakka) return {};
+    const __m128i kichik = _mm_or_si128(v, _mm_set1_epi8(0x20));
+    const unsigned harf = bit(_mm_and_si128(_mm_cmpgt_epi8(kichik, _mm_set1_epi8('a' - 1)),
+                                            _mm_cmplt_epi8(kichik, _mm_set1_epi8('z' + 1))));
+    const unsigned ichida = 0xFFFFu >> yetti;
+    return {16 - yetti, (ascii | bosh) & ichida, bosh & ichida, harf & ichida};
+}
+#endif
+
 // Converts Cyrillic-step text eight bytes at a time from k on while
 // kirillSoz accepts them. `oldingi` is the class of the Character before k;
 // it and `oldingi2` (the one before that) are updated. Output goes through
@@ -233,9 +266,12 @@ std::size_t kirill(const unsigned char* b, std::size_t n, std::size_t k, std::si
     const KirillKodlar& jadvallar = kirillKodlar();
     const KirillKodlar::Kod* t = jadvallar.kodlar.data();
     const std::array<Parcha, 8>* variantlar = jadvallar.variantlar.data();
+    // Without a branch: spaces between words would mispredict one. Every
+    // code point read here has a byte after it.
     auto kodi = [b](std::size_t x) -> unsigned {
         const unsigned c0 = b[x];
-        return c0 < 0x80 ? c0 : ((c0 & 0x1Fu) << 6 | (b[x + 1] & 0x3Fu));
+        const unsigned ikki = (c0 & 0x1Fu) << 6 | (b[x + 1] & 0x3Fu);
+        return c0 ^ ((c0 ^ ikki) & (0u - (c0 >> 7)));
     };
     // Code points of the last two Characters written, or yoqKod before the
     // first, when the classes passed in still hold.
@@ -247,6 +283,18 @@ std::size_t kirill(const unsigned char* b, std::size_t n, std::size_t k, std::si
         std::uint64_t boshlar = 0, kirillar = 0, harflar = 0;  // one bit per byte from k
         std::size_t uz = 0;
         for (int i = 0; i < 4 && k + uz + 10 <= n; ++i) {
+#if defined(__SSE2__)
+            if (k + uz + 18 <= n && uz + 16 <= 64) {
+                const KirillBlok bl = kirillBlok(b + k + uz);
+                if (bl.uzunlik) {
+                    boshlar |= std::uint64_t(bl.boshlar) << uz;
+                    kirillar |= std::uint64_t(bl.kirill) << uz;
+                    harflar |= std::uint64_t(bl.harflar) << uz;
+                    uz += bl.uzunlik;
+                    continue;
+                }
+            }
+#endif
             std::uint64_t w;
             std::memcpy(&w, b + k + uz, 8);
             const KirillSoz soz = kirillSoz(w, b[k + uz + 8], b[k + uz + 9]);
@@ -263,7 +311,7 @@ std::size_t kirill(const unsigned char* b, std::size_t n, std::size_t k, std::si
 
         // Neighbours' classes are looked up only for the few code points
         // whose output depends on them (е, ц, capitals with two letters).
-        char* p = y.joy(32 * 4 + 8);
+        char* p = y.joy(uz * 8 + 8);
         for (std::uint64_t f = boshlar; f; f &= f - 1) {
             const unsigned kod = kodi(k + std::size_t(__builtin_ctzll(f)));
             const KirillKodlar::Kod& e = t[kod];

@@ -1,5 +1,5 @@
-// Any bytes into the engine: no crash, invalid bytes come out in order, and
-// the fast path agrees with the reference path.
+// Any bytes into the engine: no crash, invalid bytes come out in order, the
+// fast path agrees with the reference path, and pieces convert as the whole.
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -44,5 +44,20 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (!tartibdami(xatoBaytlar(t), r)) std::abort();
     if (size <= 4096 && r != harfnur::ichki::ogirToliq(t)) std::abort();
     if (harfnur::ogir(r) != harfnur::ichki::ogirToliq(r) && r.size() <= 4096) std::abort();
+
+    // Cut into pieces wherever allowed, with the step of the whole text:
+    // the same bytes, and letter counts that add up.
+    const harfnur::HarfSanogi butun = harfnur::harflarniSana(t);
+    const std::size_t qadam = size ? data[0] % 16 + 1 : 1;
+    std::string bolib;
+    harfnur::HarfSanogi jami;
+    for (std::size_t bosh = 0; bosh < size;) {
+        const std::size_t oxir = harfnur::kesishJoyi(t, bosh + qadam);
+        if (oxir <= bosh || oxir > size) std::abort();
+        jami += harfnur::harflarniSana(t.substr(bosh, oxir - bosh));
+        harfnur::qadamBilanOgir(t.substr(bosh, oxir - bosh), butun.kirillmi(), bolib);
+        bosh = oxir;
+    }
+    if (bolib != r || jami.kirill != butun.kirill || jami.boshqa != butun.boshqa) std::abort();
     return 0;
 }

@@ -38,10 +38,8 @@ endfunction()
 harfnur_gzip(${CMAKE_CURRENT_LIST_DIR}/harfnur.1 ${harfnur_paket}/harfnur.1.gz)
 install(FILES ${harfnur_paket}/harfnur.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 # The converter's page is written beside its source.
-if(EXISTS ${PROJECT_SOURCE_DIR}/tools/harfnur-ogir.1)
-  harfnur_gzip(${PROJECT_SOURCE_DIR}/tools/harfnur-ogir.1 ${harfnur_paket}/harfnur-ogir.1.gz)
-  install(FILES ${harfnur_paket}/harfnur-ogir.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
-endif()
+harfnur_gzip(${PROJECT_SOURCE_DIR}/tools/harfnur-ogir.1 ${harfnur_paket}/harfnur-ogir.1.gz)
+install(FILES ${harfnur_paket}/harfnur-ogir.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 harfnur_gzip(${CMAKE_CURRENT_LIST_DIR}/changelog ${harfnur_paket}/changelog.gz)
 install(FILES ${harfnur_paket}/changelog.gz ${CMAKE_CURRENT_LIST_DIR}/copyright
         DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/harfnur)

@@ -1,55 +1,11 @@
 // The built harfnur-ogir binary, run as a user would run it.
-#include <gtest/gtest.h>
-#include <sys/wait.h>
-
-#include <cstdio>
-#include <cstdlib>
-#include <filesystem>
-#include <fstream>
-#include <sstream>
-#include <string>
-
-namespace fs = std::filesystem;
+#include "tests/cli_yordam.h"
 
 namespace {
 
-struct Natija {
-    int kod;
-    std::string chiqish, xato;
-};
-
-class Cli : public ::testing::Test {
-protected:
-    void SetUp() override {
-        papka_ = fs::temp_directory_path() / ("harfnur-cli-" + std::to_string(::getpid()));
-        fs::create_directories(papka_);
-    }
-    void TearDown() override { fs::remove_all(papka_); }
-
-    std::string fayl(const std::string& nom, const std::string& mazmun) {
-        const fs::path p = papka_ / nom;
-        std::ofstream(p, std::ios::binary) << mazmun;
-        return p.string();
-    }
-    static std::string oqi(const fs::path& p) {
-        std::ifstream f(p, std::ios::binary);
-        std::stringstream s;
-        s << f.rdbuf();
-        return s.str();
-    }
-    // Runs the binary with `argumentlar` (already shell-quoted) and `kirish` on stdin.
-    Natija ishlat(const std::string& argumentlar, const std::string& kirish = "",
-                  const std::string& chiqishGa = "") {
-        const std::string in = fayl("stdin", kirish);
-        const std::string out = chiqishGa.empty() ? (papka_ / "stdout").string() : chiqishGa;
-        const std::string err = (papka_ / "stderr").string();
-        const std::string buyruq = std::string("'") + HARFNUR_OGIR + "' " + argumentlar + " <'" + in + "' >'" +
-                                   out + "' 2>'" + err + "'";
-        const int holat = std::system(buyruq.c_str());
-        return {WIFEXITED(holat) ? WEXITSTATUS(holat) : -1, chiqishGa.empty() ? oqi(out) : "", oqi(err)};
-    }
-    fs::path papka_;
-};
+using harfnur::sinov::Cli;
+using harfnur::sinov::Natija;
+namespace fs = std::filesystem;
 
 TEST_F(Cli, ConvertsStandardInputAsOneText) {
     // Latin letters outnumber Cyrillic ones, so the Cyrillic word stays.
@@ -112,7 +68,7 @@ TEST_F(Cli, HelpVersionAndUsageErrors) {
     const Natija yordam = ishlat("--help");
     EXPECT_EQ(yordam.kod, 0);
     EXPECT_EQ(yordam.chiqish.rfind("Usage: harfnur-ogir [OPTIONS] [FILE...]\n", 0), 0u);
-    EXPECT_NE(yordam.chiqish.find("Example:"), std::string::npos);
+    EXPECT_NE(yordam.chiqish.find("Examples:"), std::string::npos);
     const Natija v = ishlat("--version");
     EXPECT_EQ(v.kod, 0);
     EXPECT_EQ(v.chiqish.rfind("harfnur-ogir ", 0), 0u);

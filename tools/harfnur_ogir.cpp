@@ -1,182 +1,279 @@
 // harfnur-ogir: converts files or standard input to the reformed Uzbek Latin
 // orthography with the same engine the desktop app uses.
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
+#include <climits>
 #include <csignal>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
+#include <memory>
 #include <string>
-#include <string_view>
+#include <thread>
+#include <variant>
 #include <vector>
 
-#include "engine/ogir.h"
+#include "tools/jarayon.h"
+#include "tools/kirish.h"
+#include "tools/kodlash.h"
+#include "tools/qatorlab.h"
+#include "tools/qismlab.h"
+#include "tools/takrorlar.h"
+#include "tools/tayyor.h"
+#include "tools/tartibli_ishlar.h"
+#include "tools/vaqtincha_fayl.h"
+#include "tools/variantlar.h"
+#include "tools/yozuvchi.h"
+
+namespace og = harfnur::ogiruvchi;
 
 namespace {
 
-constexpr const char* dastur = "harfnur-ogir";
+using Joy = og::TartibliIshlar::Joy;
+void hechnarsa(Joy&) {}
 
-const char* const yordam =
-    "Usage: harfnur-ogir [OPTIONS] [FILE...]\n"
-    "Convert Uzbek text in the old Latin orthography (o' g' sh ch) or in Cyrillic\n"
-    "to the reformed Latin orthography (ö ğ ş ç ʼ), writing to standard output.\n"
-    "\n"
-    "With no FILE, or when FILE is -, read standard input. Each input is one text:\n"
-    "its script is chosen once for the whole of it. Bytes are kept exactly as they\n"
-    "are wherever no rule applies (line endings, a byte order mark, invalid UTF-8).\n"
-    "\n"
-    "Options:\n"
-    "  -l, --lines    treat each line as a text of its own (script chosen per line),\n"
-    "                 streaming, so memory stays small on input of any size\n"
-    "  -h, --help     show this help and exit\n"
-    "  -V, --version  show the version and exit\n"
-    "\n"
-    "Example:\n"
-    "  echo \"O'zbekiston, Тошкент шаҳри\" | harfnur-ogir -l\n"
-    "\n"
-    "Exit status: 0 on success, 1 if an input could not be read or the output\n"
-    "could not be written, 2 on a usage error.\n";
+void xabar(const std::string& nom, const std::string& sabab) {
+    std::fprintf(stderr, "harfnur-ogir: %s: %s\n", nom.c_str(), sabab.c_str());
+}
 
-// Output through a buffer with one write(2) loop, so that a closed pipe or a
-// full disk is seen as an error of its own and reported once.
-class Chiqish {
-public:
-    bool yoz(std::string_view s) {
-        if (xato_) return false;
-        if (bufer_.size() + s.size() > 1 << 16) {
-            if (!yubor()) return false;
-            if (s.size() > 1 << 16) return yozBevosita(s);
+std::size_t qismHajmi() {
+    // Small pieces let tests send short texts across many cuts.
+    if (const char* e = std::getenv("HARFNUR_OGIR_QISM")) {
+        const unsigned long long n = std::strtoull(e, nullptr, 10);
+        if (n > 0) return std::size_t(n);
+    }
+    return std::size_t(4) << 20;
+}
+
+std::string haqiqiyYol(const std::string& yol) {
+    char r[PATH_MAX];
+    return ::realpath(yol.c_str(), r) ? std::string(r) : std::string();
+}
+
+std::string nomi(const std::string& f) { return f == "-" ? "standard input" : f; }
+
+unsigned iplarSoni(const og::Sozlamalar& s) {
+    if (s.iplar) return s.iplar;
+    const unsigned n = std::thread::hardware_concurrency();
+    return n ? n : 1;
+}
+
+// To standard output or through a temporary file to -o's file.
+int chiqar(const og::Sozlamalar& s) {
+    std::unique_ptr<og::VaqtinchaFayl> vaqtincha;
+    std::string manzil;
+    std::string sabab;
+    if (!s.chiqishFayli.empty()) {
+        // A symlink is followed: its target gets the output.
+        manzil = haqiqiyYol(s.chiqishFayli);
+        if (manzil.empty()) manzil = s.chiqishFayli;
+        vaqtincha = og::VaqtinchaFayl::yarat(manzil, sabab);
+        if (!vaqtincha) {
+            xabar(s.chiqishFayli, sabab);
+            return 1;
         }
-        bufer_.append(s);
-        return true;
     }
-    bool yubor() {
-        if (xato_) return false;
-        const bool ok = yozBevosita(bufer_);
-        bufer_.clear();
-        return ok;
-    }
-    int xato() const { return xato_; }
-
-private:
-    bool yozBevosita(std::string_view s) {
-        while (!s.empty()) {
-            const ssize_t n = ::write(STDOUT_FILENO, s.data(), s.size());
-            if (n < 0) {
-                if (errno == EINTR) continue;
-                xato_ = errno;
-                return false;
+    og::FdYozuvchi chiqish(vaqtincha ? vaqtincha->fd() : STDOUT_FILENO);
+    og::Jarayon jarayon(::isatty(STDERR_FILENO) && !s.jim);
+    int holat = 0;
+    {
+        og::TartibliIshlar ishlar(iplarSoni(s));
+        for (const std::string& f : s.fayllar) {
+            if (chiqish.xato()) break;
+            const std::string nom = nomi(f);
+            auto t = std::make_shared<og::Tayyor>();
+            if (!og::tayyorla(f, nom, s, *t, sabab)) {
+                // In order with the output before it.
+                ishlar.qosh(hechnarsa, [nom, sabab](Joy&) { xabar(nom, sabab); });
+                holat = 1;
+                continue;
             }
-            s.remove_prefix(std::size_t(n));
+            ishlar.qosh(hechnarsa, [&, t, nom](Joy&) {
+                jarayon.boshla(nom, t->matn.size());
+                chiqish.yoz(t->boshi);
+            });
+            og::qismlabOgir(ishlar, t->matn, qismHajmi(), t, [&, t](std::string_view kirish, std::string_view r) {
+                if (!chiqish.yoz(t->kodla(r))) ishlar.toxtat();  // nobody reads the rest
+                jarayon.qosh(kirish.size());
+            });
+            ishlar.qosh(hechnarsa, [&, t](Joy&) {
+                chiqish.yoz(t->oxiri);
+                jarayon.tugat();
+            });
         }
-        return true;
+        ishlar.kut();
     }
-    std::string bufer_;
-    int xato_ = 0;
-};
-
-void xabar(const std::string& nom, int xato) {
-    std::fprintf(stderr, "%s: %s: %s\n", dastur, nom.c_str(), std::strerror(xato));
+    chiqish.yubor();
+    const std::string chiqishNomi = vaqtincha ? s.chiqishFayli : "standard output";
+    if (chiqish.xato()) {
+        jarayon.tugat();
+        xabar(chiqishNomi, vaqtincha ? std::string("cannot write: ") + std::strerror(chiqish.xato())
+                                     : std::string(std::strerror(chiqish.xato())));
+        return 1;
+    }
+    if (vaqtincha) {
+        struct stat asl;
+        const bool bormi = ::stat(manzil.c_str(), &asl) == 0;
+        if (!vaqtincha->joyigaQoy(bormi ? &asl : nullptr, std::nullopt, sabab)) {
+            xabar(chiqishNomi, sabab);
+            return 1;
+        }
+    }
+    return holat;
 }
 
-// Reads everything from fd; returns 0 or the errno that stopped it.
-int hammasiniOqi(int fd, std::string& r) {
-    char bufer[1 << 16];
-    for (;;) {
-        const ssize_t n = ::read(fd, bufer, sizeof bufer);
-        if (n == 0) return 0;
-        if (n < 0) {
-            if (errno == EINTR) continue;
-            return errno;
+// -i and --check: each file on its own.
+int joyida(const og::Sozlamalar& s) {
+    struct Fayl {
+        std::string nom, manzil;
+        std::shared_ptr<og::Tayyor> t;
+        std::unique_ptr<og::VaqtinchaFayl> vaqtincha;
+        std::unique_ptr<og::FdYozuvchi> yozuvchi;
+        std::string sabab;
+        bool ozgardi = false;
+    };
+    const bool tekshir = s.rejim == og::Rejim::tekshir;
+    og::Jarayon jarayon(::isatty(STDERR_FILENO) && !s.jim);
+    int holat = 0;
+    bool ozgargan = false;
+    og::TartibliIshlar ishlar(iplarSoni(s));
+    for (const std::string& f : s.fayllar) {
+        auto y = std::make_shared<Fayl>();
+        y->nom = f;
+        y->t = std::make_shared<og::Tayyor>();
+        std::string sabab;
+        if (!og::tayyorla(f, f, s, *y->t, sabab)) {
+            ishlar.qosh(hechnarsa, [f, sabab](Joy&) { xabar(f, sabab); });
+            holat = 1;
+            continue;
         }
-        r.append(bufer, std::size_t(n));
+        if (!tekshir) {
+            // In place through a symlink means in its target's place.
+            y->manzil = haqiqiyYol(f);
+            if (y->manzil.empty()) y->manzil = f;
+        }
+        ishlar.qosh(hechnarsa, [&, y](Joy&) { jarayon.boshla(y->nom, y->t->matn.size()); });
+        og::qismlabOgir(ishlar, y->t->matn, qismHajmi(), y->t, [&, y](std::string_view kirish, std::string_view r) {
+            jarayon.qosh(kirish.size());
+            if (!y->sabab.empty()) return;
+            og::Tayyor& t = *y->t;
+            if (!y->ozgardi) {
+                if (kirish == r) return;
+                y->ozgardi = true;
+                if (tekshir) return;
+                // The first change: from here on the file is written anew,
+                // starting with the unchanged text before it.
+                y->vaqtincha = og::VaqtinchaFayl::yarat(y->manzil, y->sabab);
+                if (!y->vaqtincha) return;
+                y->yozuvchi = std::make_unique<og::FdYozuvchi>(y->vaqtincha->fd());
+                y->yozuvchi->yoz(t.boshi);
+                y->yozuvchi->yoz(t.kodla(t.matn.substr(0, std::size_t(kirish.data() - t.matn.data()))));
+            }
+            if (tekshir) return;
+            if (!y->yozuvchi->yoz(t.kodla(r))) {
+                y->sabab = std::string("cannot write: ") + std::strerror(y->yozuvchi->xato());
+                y->vaqtincha.reset();
+            }
+        });
+        ishlar.qosh(hechnarsa, [&, y](Joy&) {
+            jarayon.tugat();
+            if (y->sabab.empty() && y->vaqtincha) {
+                y->yozuvchi->yoz(y->t->oxiri);
+                y->yozuvchi->yubor();
+                struct stat hozir;
+                const struct stat& asl = y->t->kirish->holat();
+                if (y->yozuvchi->xato()) {
+                    y->sabab = std::string("cannot write: ") + std::strerror(y->yozuvchi->xato());
+                } else if (::stat(y->manzil.c_str(), &hozir) != 0 || hozir.st_ino != asl.st_ino ||
+                           hozir.st_dev != asl.st_dev) {
+                    y->sabab = "removed or replaced while being converted; not written";
+                } else {
+                    y->vaqtincha->joyigaQoy(&asl, s.zaxira, y->sabab);
+                }
+                y->vaqtincha.reset();
+            }
+            if (!y->sabab.empty()) {
+                xabar(y->nom, y->sabab);
+                holat = 1;
+            } else if (tekshir && y->ozgardi) {
+                std::printf("%s\n", y->nom.c_str());
+                ozgargan = true;
+            }
+            y->t.reset();  // the input's memory goes as soon as it is done
+        });
     }
+    ishlar.kut();
+    std::fflush(stdout);
+    return holat || ozgargan ? 1 : 0;
 }
 
-// Converts line by line: each line (with its line feed) is one text.
-// Returns 0 or the errno of a failed read.
-int qatorlabOgir(int fd, Chiqish& chiqish) {
-    std::string qator;
-    char bufer[1 << 16];
-    for (;;) {
-        const ssize_t n = ::read(fd, bufer, sizeof bufer);
-        if (n < 0) {
-            if (errno == EINTR) continue;
-            return errno;
+int qatorlab(const og::Sozlamalar& s) {
+    std::unique_ptr<og::VaqtinchaFayl> vaqtincha;
+    std::string manzil, sabab;
+    if (!s.chiqishFayli.empty()) {
+        manzil = haqiqiyYol(s.chiqishFayli);
+        if (manzil.empty()) manzil = s.chiqishFayli;
+        vaqtincha = og::VaqtinchaFayl::yarat(manzil, sabab);
+        if (!vaqtincha) {
+            xabar(s.chiqishFayli, sabab);
+            return 1;
         }
-        if (n == 0) break;
-        std::string_view qism(bufer, std::size_t(n));
-        for (std::size_t lf; (lf = qism.find('\n')) != std::string_view::npos;) {
-            qator.append(qism.substr(0, lf + 1));
-            qism.remove_prefix(lf + 1);
-            if (!chiqish.yoz(harfnur::ogir(qator))) return 0;
-            qator.clear();
-        }
-        qator.append(qism);
     }
-    if (!qator.empty()) chiqish.yoz(harfnur::ogir(qator));
-    return 0;
+    og::FdYozuvchi chiqish(vaqtincha ? vaqtincha->fd() : STDOUT_FILENO);
+    int holat = 0;
+    for (const std::string& f : s.fayllar) {
+        const bool stdinmi = f == "-";
+        const int fd = stdinmi ? STDIN_FILENO : ::open(f.c_str(), O_RDONLY | O_CLOEXEC);
+        if (fd < 0) {
+            xabar(nomi(f), std::strerror(errno));
+            holat = 1;
+            continue;
+        }
+        const int xato = og::qatorlabOgir(fd, chiqish);
+        if (!stdinmi) ::close(fd);
+        if (xato != 0) {
+            xabar(nomi(f), std::strerror(xato));
+            holat = 1;
+        }
+        if (chiqish.xato()) break;
+    }
+    chiqish.yubor();
+    const std::string chiqishNomi = vaqtincha ? s.chiqishFayli : "standard output";
+    if (chiqish.xato()) {
+        xabar(chiqishNomi, std::strerror(chiqish.xato()));
+        return 1;
+    }
+    if (vaqtincha) {
+        struct stat asl;
+        const bool bormi = ::stat(manzil.c_str(), &asl) == 0;
+        if (!vaqtincha->joyigaQoy(bormi ? &asl : nullptr, std::nullopt, sabab)) {
+            xabar(chiqishNomi, sabab);
+            return 1;
+        }
+    }
+    return holat;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
     std::signal(SIGPIPE, SIG_IGN);  // a closed pipe becomes EPIPE, reported like any write error
-    bool qatorlab = false;
-    std::vector<std::string> fayllar;
-    bool variantlarTugadi = false;
-    for (int i = 1; i < argc; ++i) {
-        const std::string a = argv[i];
-        if (variantlarTugadi || a == "-" || a.empty() || a[0] != '-') {
-            fayllar.push_back(a);
-        } else if (a == "--") {
-            variantlarTugadi = true;
-        } else if (a == "-l" || a == "--lines") {
-            qatorlab = true;
-        } else if (a == "-h" || a == "--help") {
-            std::fputs(yordam, stdout);
-            return 0;
-        } else if (a == "-V" || a == "--version") {
-            std::printf("%s %s\n", dastur, HARFNUR_VERSION);
-            return 0;
-        } else {
-            std::fprintf(stderr, "%s: unknown option '%s' (try --help)\n", dastur, a.c_str());
-            return 2;
-        }
+    og::signallarniOrnat();
+    auto v = og::variantlarniOqi(std::vector<std::string>(argv + 1, argv + argc));
+    if (const og::Yakun* y = std::get_if<og::Yakun>(&v)) {
+        std::fputs(y->matn.c_str(), y->xatomi ? stderr : stdout);
+        return y->kod;
     }
-    if (fayllar.empty()) fayllar.push_back("-");
-
-    Chiqish chiqish;
-    int holat = 0;
-    for (const std::string& f : fayllar) {
-        const bool stdinmi = f == "-";
-        const int fd = stdinmi ? STDIN_FILENO : ::open(f.c_str(), O_RDONLY | O_CLOEXEC);
-        const std::string nom = stdinmi ? "standard input" : f;
-        if (fd < 0) {
-            xabar(nom, errno);
-            holat = 1;
-            continue;
-        }
-        int xato;
-        if (qatorlab) {
-            xato = qatorlabOgir(fd, chiqish);
-        } else {
-            std::string matn;
-            xato = hammasiniOqi(fd, matn);
-            if (xato == 0) chiqish.yoz(harfnur::ogir(matn));
-        }
-        if (!stdinmi) ::close(fd);
-        if (xato != 0) {
-            xabar(nom, xato);  // a directory, an I/O error: nothing of it is written
-            holat = 1;
-        }
-        if (chiqish.xato()) break;
+    og::Sozlamalar s = std::get<og::Sozlamalar>(std::move(v));
+    if (s.chiqishFayli == "-") s.chiqishFayli.clear();
+    if (!s.manba.empty() && !og::icuBilarmi(s.manba)) {
+        std::fprintf(stderr, "harfnur-ogir: unknown encoding '%s' (try --help)\n", s.manba.c_str());
+        return 2;
     }
-    chiqish.yubor();
-    if (chiqish.xato()) {
-        xabar("standard output", chiqish.xato());
-        return 1;
-    }
-    return holat;
+    if (const int kod = og::takrorlar(s)) return kod;
+    if (s.qatorlab) return qatorlab(s);
+    return s.rejim == og::Rejim::chiqarish ? chiqar(s) : joyida(s);
 }

@@ -1,0 +1,383 @@
+// harfnur-ogir on files: pieces on several threads, -o, -i, --check, encodings,
+// and failures that must leave every original as it was.
+#include <sys/stat.h>
+#include <utime.h>
+
+#include <fcntl.h>
+
+#include <csignal>
+#include <functional>
+
+#include <random>
+
+#include "engine/ogir.h"
+#include "tests/cli_yordam.h"
+
+namespace {
+
+using harfnur::sinov::Cli;
+using harfnur::sinov::Natija;
+namespace fs = std::filesystem;
+
+// Mixed texts near the tie between the scripts, full of rule windows, so the
+// whole text's choice and the rules reach across every cut of small pieces.
+std::string aralash(unsigned urugh, std::size_t hajm, unsigned kirillFoiz) {
+    static const std::vector<std::string> lotin = {"o'g'il", "sho'x", "choy", "ta'lim", "mo‘’jiza", "SH", "g'"};
+    static const std::vector<std::string> kirill = {"поезд", "милиция", "ЮНЕСКО", "объект", "Ёш", "ц", "е"};
+    static const std::vector<std::string> orasi = {" ", " ", "\n", "\r\n", ", ", " \u0301", "\t", "'", ""};
+    std::mt19937 g(urugh);
+    std::uniform_int_distribution<unsigned> foiz(0, 99);
+    std::string r;
+    while (r.size() < hajm) {
+        r += (foiz(g) < kirillFoiz ? kirill : lotin)[foiz(g) % 7];
+        r += orasi[foiz(g) % orasi.size()];
+    }
+    return r;
+}
+
+TEST_F(Cli, ThreadsGiveTheBytesOfTheWholeConversion) {
+    struct Hol {
+        unsigned urugh, kirillFoiz;
+        std::size_t hajm;
+    } const hollar[] = {{1, 0, 3000}, {2, 100, 3000}, {3, 48, 4000}, {4, 52, 4000}, {5, 50, 20000}};
+    // And texts whose last stretch tips the choice: a piece-by-piece count
+    // that stopped early would pick the step of the start.
+    std::string kechKirill, kechLotin;
+    for (int i = 0; i < 500; ++i) kechKirill += "sh ";
+    for (int i = 0; i < 501; ++i) kechKirill += "шш ";
+    for (int i = 0; i < 300; ++i) kechLotin += "шш\n";
+    for (int i = 0; i < 600; ++i) kechLotin += "s ";
+    std::vector<std::string> matnlar = {kechKirill, kechLotin};
+    for (const Hol& h : hollar) matnlar.push_back(aralash(h.urugh, h.hajm, h.kirillFoiz));
+    ASSERT_EQ(harfnur::ogir(kechKirill).substr(0, 3), "sh ");
+    ASSERT_EQ(harfnur::ogir(kechLotin).substr(0, 5), "шш\n");
+    for (const std::string& matn : matnlar) {
+        const std::string kutilgan = harfnur::ogir(matn);
+        const std::string f = fayl("matn.txt", matn);
+        for (const char* qism : {"1", "7", "100", "100000"}) {
+            for (const char* j : {"-j1", "-j2", "-j3"}) {
+                const std::string muhit = std::string("HARFNUR_OGIR_QISM=") + qism;
+                const Natija n = ishlat(std::string(j) + " " + q(f), "", "", muhit);
+                ASSERT_EQ(n.kod, 0) << n.xato;
+                ASSERT_EQ(n.xato, "");
+                ASSERT_EQ(n.chiqish, kutilgan) << matn.substr(0, 40) << " qism " << qism << " " << j;
+                // Standard input that is no file: read whole, then the same pieces.
+                const std::string chiqish = (papka_ / "pipe").string();
+                const std::string b = "cat " + q(f) + " | " + muhit + " " + q(HARFNUR_OGIR) + " " + j + " >" + q(chiqish);
+                ASSERT_EQ(std::system(b.c_str()), 0);
+                ASSERT_EQ(oqi(chiqish), kutilgan) << "pipe, " << matn.substr(0, 40) << " qism " << qism << " " << j;
+            }
+        }
+    }
+}
+
+TEST_F(Cli, ThreadsKeepTheOrderOfManyFiles) {
+    std::string argumentlar, kutilgan;
+    for (int i = 0; i < 40; ++i) {
+        const std::string matn = aralash(100 + unsigned(i), std::size_t(10 + 37 * i), unsigned(i * 5 % 101));
+        std::string nom = "f";
+        nom += std::to_string(i);
+        argumentlar += q(fayl(nom, matn)) + " ";
+        kutilgan += harfnur::ogir(matn);
+    }
+    for (const char* qism : {"5", "64", "100000"}) {
+        const Natija n = ishlat("-j4 " + argumentlar, "", "", std::string("HARFNUR_OGIR_QISM=") + qism);
+        EXPECT_EQ(n.kod, 0);
+        EXPECT_EQ(n.chiqish, kutilgan) << qism;
+    }
+}
+
+TEST_F(Cli, OutputFileIsWrittenWhole) {
+    const std::string a = fayl("a.txt", "choy\n"), b = fayl("b.txt", "чой\n");
+    const std::string o = fayl("o.txt", "old");
+    ::chmod(o.c_str(), 0640);
+    Natija n = ishlat(q(a) + " -o " + q(o) + " " + q(b));
+    EXPECT_EQ(n.kod, 0);
+    EXPECT_EQ(oqi(o), "çoy\nçoy\n");
+    EXPECT_EQ(fs::status(o).permissions() & fs::perms::all, fs::perms(0640));
+    n = ishlat("--output=" + q((papka_ / "yangi.txt").string()), "sh");
+    EXPECT_EQ(oqi(papka_ / "yangi.txt"), "ş");
+    n = ishlat("-l -o " + q((papka_ / "yangi.txt").string()), "sh\nшаҳар\n");
+    EXPECT_EQ(oqi(papka_ / "yangi.txt"), "ş\nşahar\n");
+    EXPECT_EQ(royxat(), "a.txt b.txt o.txt yangi.txt ");
+    // The output naming an input, directly or through a link: nothing done.
+    fs::create_symlink(a, papka_ / "havola");
+    for (const std::string& chiqish : {a, (papka_ / "havola").string()}) {
+        n = ishlat(q(a) + " -o " + q(chiqish));
+        EXPECT_EQ(n.kod, 2);
+        EXPECT_EQ(n.xato, "harfnur-ogir: the output '" + chiqish + "' is also the input '" + a + "'; nothing done\n");
+        EXPECT_EQ(oqi(a), "choy\n");
+    }
+}
+
+TEST_F(Cli, InPlaceRewritesOnlyWhatChanges) {
+    const std::string a = fayl("a.txt", "o'g'il\n"), b = fayl("b.txt", "ming\n"), c = fayl("c.txt", "шаҳар\n");
+    ::chmod(a.c_str(), 0604);
+    struct utimbuf eski{1000000000, 1000000000};
+    ::utime(b.c_str(), &eski);
+    const auto bInode = fs::hard_link_count(b);
+    struct stat bOldin;
+    ::stat(b.c_str(), &bOldin);
+    const Natija n = ishlat("-i " + q(a) + " " + q(b) + " " + q(c));
+    EXPECT_EQ(n.kod, 0) << n.xato;
+    EXPECT_EQ(n.xato, "");
+    EXPECT_EQ(oqi(a), "öğil\n");
+    EXPECT_EQ(oqi(c), "şahar\n");
+    EXPECT_EQ(fs::status(a).permissions() & fs::perms::all, fs::perms(0604));
+    // Unchanged text: the very same file, its time untouched.
+    struct stat bKeyin;
+    ::stat(b.c_str(), &bKeyin);
+    EXPECT_EQ(bKeyin.st_ino, bOldin.st_ino);
+    EXPECT_EQ(bKeyin.st_mtime, 1000000000);
+    EXPECT_EQ(fs::hard_link_count(b), bInode);
+    EXPECT_EQ(royxat(), "a.txt b.txt c.txt ");
+}
+
+TEST_F(Cli, InPlaceKeepsTheOriginalWithASuffix) {
+    const std::string a = fayl("a.txt", "sho'x\n"), b = fayl("b.txt", "bir\n");
+    for (const char* v : {"-i.bak", "--in-place=.bak"}) {
+        fayl("a.txt", "sho'x\n");
+        const Natija n = ishlat(std::string(v) + " " + q(a) + " " + q(b));
+        EXPECT_EQ(n.kod, 0) << n.xato;
+        EXPECT_EQ(oqi(a), "şöx\n");
+        EXPECT_EQ(oqi(a + ".bak"), "sho'x\n");
+        EXPECT_EQ(royxat(), "a.txt a.txt.bak b.txt ") << v;  // no copy of a file that did not change
+        fs::remove(a + ".bak");
+    }
+}
+
+TEST_F(Cli, InPlaceThroughASymlinkReplacesItsTarget) {
+    fs::create_directories(papka_ / "ichki");
+    const std::string nishon = fayl("ichki/asl.txt", "choy\n");
+    fs::create_symlink("ichki/asl.txt", papka_ / "havola.txt");
+    const Natija n = ishlat("-i " + q((papka_ / "havola.txt").string()));
+    EXPECT_EQ(n.kod, 0) << n.xato;
+    EXPECT_TRUE(fs::is_symlink(papka_ / "havola.txt"));
+    EXPECT_EQ(fs::read_symlink(papka_ / "havola.txt"), "ichki/asl.txt");
+    EXPECT_EQ(oqi(nishon), "çoy\n");
+    EXPECT_EQ(royxat(), "havola.txt ichki ");
+}
+
+TEST_F(Cli, SameFileNamedTwiceIsRefused) {
+    const std::string a = fayl("a.txt", "choy\n");
+    fs::create_symlink(a, papka_ / "b.txt");
+    const std::string b = (papka_ / "b.txt").string();
+    for (const std::string& ikkinchi : {a, b}) {
+        const Natija n = ishlat("-i " + q(a) + " " + q(ikkinchi));
+        EXPECT_EQ(n.kod, 2);
+        EXPECT_EQ(n.xato, "harfnur-ogir: '" + a + "' and '" + ikkinchi + "' are the same file; nothing done\n");
+        EXPECT_EQ(oqi(a), "choy\n");
+    }
+}
+
+TEST_F(Cli, CheckListsWhatWouldChange) {
+    const std::string a = fayl("a.txt", "choy\n"), b = fayl("b.txt", "bir\n"), c = fayl("c.txt", "Тошкент\n");
+    Natija n = ishlat("--check " + q(a) + " " + q(b) + " " + q(c));
+    EXPECT_EQ(n.kod, 1);
+    EXPECT_EQ(n.chiqish, a + "\n" + c + "\n");
+    EXPECT_EQ(oqi(a), "choy\n");
+    n = ishlat("--check " + q(b));
+    EXPECT_EQ(n.kod, 0);
+    EXPECT_EQ(n.chiqish, "");
+    // A change only in a late piece of a long text is still seen.
+    std::string uzun(5000, 'x');
+    uzun += "\nsh";
+    n = ishlat("--check " + q(fayl("d.txt", uzun)), "", "", "HARFNUR_OGIR_QISM=100");
+    EXPECT_EQ(n.kod, 1);
+    EXPECT_EQ(royxat(), "a.txt b.txt c.txt d.txt ");
+}
+
+TEST_F(Cli, BinaryLookingFilesAreLeftAloneUnlessAsked) {
+    const std::string ikkilik = std::string("PNG\0\0sh'o", 9);
+    const std::string f = fayl("rasm.png", ikkilik);
+    for (const char* v : {"-i", "--check"}) {
+        const Natija n = ishlat(std::string(v) + " " + q(f));
+        EXPECT_EQ(n.kod, 1) << v;
+        EXPECT_EQ(n.xato, "harfnur-ogir: " + f + ": looks binary (a NUL byte); not converted (--binary converts it)\n");
+        EXPECT_EQ(oqi(f), ikkilik);
+    }
+    // Standard output stays byte-exact for any bytes.
+    EXPECT_EQ(ishlat(q(f)).chiqish, std::string("PNG\0\0şʼo", 10));
+    EXPECT_EQ(ishlat("-i --binary " + q(f)).kod, 0);
+    EXPECT_EQ(oqi(f), std::string("PNG\0\0şʼo", 10));
+}
+
+std::string utf16(const std::u16string& s, bool katta) {
+    std::string r;
+    for (char16_t c : s) {
+        const char hi = char(c >> 8), lo = char(c & 0xFF);
+        r += katta ? hi : lo;
+        r += katta ? lo : hi;
+    }
+    return r;
+}
+
+TEST_F(Cli, Utf16WithItsMarkComesBackAsUtf16) {
+    for (bool katta : {false, true}) {
+        const std::string belgi = katta ? "\xFE\xFF" : "\xFF\xFE";
+        // A lone surrogate and an odd last byte pass as they are.
+        const std::string kirish = belgi + utf16(u"o'g'il \xD800 shahar шаҳар\r\n", katta) + "\x01";
+        const std::string kutilgan = belgi + utf16(u"öğil \xD800 şahar шаҳар\r\n", katta) + "\x01";
+        const std::string f = fayl("u.txt", kirish);
+        Natija n = ishlat(q(f));
+        EXPECT_EQ(n.kod, 0);
+        EXPECT_EQ(n.chiqish, kutilgan) << katta;
+        n = ishlat("-i " + q(f));
+        EXPECT_EQ(n.kod, 0) << n.xato;
+        EXPECT_EQ(oqi(f), kutilgan);
+        n = ishlat("--check " + q(f));  // NUL bytes of UTF-16 are no sign of a binary file
+        EXPECT_EQ(n.kod, 0) << n.xato;
+    }
+}
+
+TEST_F(Cli, OtherEncodingsThroughFrom) {
+    // "Шаҳар чой" in windows-1251 has no ҳ: "Шахар чой".
+    const std::string cp1251 = "\xD8\xE0\xF5\xE0\xF0 \xF7\xEE\xE9\n";
+    const std::string f = fayl("eski.txt", cp1251);
+    Natija n = ishlat("--from windows-1251 " + q(f));
+    EXPECT_EQ(n.kod, 0);
+    EXPECT_EQ(n.chiqish, "Şaxar çoy\n");
+    // Without it the bytes pass unchanged, with one warning naming the file.
+    std::string kop;
+    for (int i = 0; i < 20; ++i) kop += cp1251;
+    const std::string g = fayl("g.txt", kop);
+    n = ishlat(q(g));
+    EXPECT_EQ(n.kod, 0);
+    EXPECT_EQ(n.chiqish, kop);
+    EXPECT_EQ(n.xato, "harfnur-ogir: " + g + ": warning: mostly not UTF-8, so nothing in it converts (see --from)\n");
+    EXPECT_EQ(ishlat(q(fayl("h.txt", "chiroyli ✓ \xFF\n"))).xato, "");  // a stray byte is no reason to warn
+    n = ishlat("--from no-such-encoding " + q(f));
+    EXPECT_EQ(n.kod, 2);
+    EXPECT_EQ(n.xato, "harfnur-ogir: unknown encoding 'no-such-encoding' (try --help)\n");
+}
+
+// Each failure leaves the original byte for byte, no temporary file, one
+// line naming the file, the other files converted, and exit status 1.
+TEST_F(Cli, FailedWritesLeaveTheOriginal) {
+    std::string katta;
+    while (katta.size() < 300000) katta += "o'g'il shahar choy\n";
+    const std::string f = fayl("katta.txt", katta), k = fayl("kichik.txt", "sh\n");
+
+    // A size limit: writes past 100 KB fail in this child.
+    Natija n = ishlat("-i " + q(f) + " " + q(k), "", "", "ulimit -f 100;");
+    EXPECT_EQ(n.kod, 1);
+    EXPECT_EQ(n.xato, "harfnur-ogir: " + f + ": cannot write: File too large\n");
+    EXPECT_EQ(oqi(f), katta);
+    EXPECT_EQ(oqi(k), "ş\n");
+    EXPECT_EQ(royxat(), "katta.txt kichik.txt ");
+
+    // The same for -o: the old output file stays.
+    const std::string o = fayl("o.txt", "eski");
+    n = ishlat(q(f) + " -o " + q(o), "", "", "ulimit -f 100;");
+    EXPECT_EQ(n.kod, 1);
+    EXPECT_EQ(n.xato, "harfnur-ogir: " + o + ": cannot write: File too large\n");
+    EXPECT_EQ(oqi(o), "eski");
+    EXPECT_EQ(royxat(), "katta.txt kichik.txt o.txt ");
+
+    // A file that is gone by the time its turn comes.
+    n = ishlat("-i " + q((papka_ / "yoq.txt").string()) + " " + q(k));
+    EXPECT_EQ(n.kod, 1);
+    EXPECT_EQ(n.xato, "harfnur-ogir: " + (papka_ / "yoq.txt").string() + ": No such file or directory\n");
+}
+
+TEST_F(Cli, ReadOnlyFolderLeavesTheOriginal) {
+    fs::create_directories(papka_ / "ro");
+    const std::string f = fayl("ro/a.txt", "choy\n");
+    ::chmod(f.c_str(), 0666);
+    ::chmod((papka_ / "ro").c_str(), 0555);
+    ::chmod(papka_.c_str(), 0755);
+    // Root writes anywhere: run as nobody then.
+    const std::string kim = ::geteuid() == 0 ? "setpriv --reuid=65534 --regid=65534 --clear-groups" : "";
+    const Natija n = ishlat("-i " + q(f), "", "", kim);
+    EXPECT_EQ(n.kod, 1);
+    EXPECT_EQ(n.xato, "harfnur-ogir: " + f + ": cannot create a temporary file: Permission denied\n");
+    EXPECT_EQ(oqi(f), "choy\n");
+    ::chmod((papka_ / "ro").c_str(), 0755);
+    EXPECT_EQ(royxat(), "ro ");
+    EXPECT_EQ(fs::directory_iterator(papka_ / "ro")->path().filename(), "a.txt");
+}
+
+TEST_F(Cli, ProgressOnlyOnATerminal) {
+    // 65 MB of blanks: over the line's threshold, quick to convert.
+    const std::string f = (papka_ / "katta.txt").string();
+    {
+        std::ofstream o(f, std::ios::binary);
+        const std::string mb(1 << 20, ' ');
+        for (int i = 0; i < 65; ++i) o << mb;
+    }
+    const std::string jurnal = (papka_ / "tty").string();
+    auto terminalda = [&](const std::string& v) {
+        const std::string b = "script -qec \"" + std::string(HARFNUR_OGIR) + " " + v + " " + f + " >/dev/null\" " + jurnal;
+        EXPECT_EQ(std::system((b + " >/dev/null 2>&1").c_str()), 0);
+        return oqi(jurnal);
+    };
+    const std::string satr = terminalda("");
+    EXPECT_NE(satr.find(f + ": 65 / 65 MB, "), std::string::npos) << satr;
+    EXPECT_NE(satr.find(" MB/s"), std::string::npos);
+    EXPECT_EQ(terminalda("-q").find("MB/s"), std::string::npos);
+    EXPECT_EQ(ishlat(q(f) + " -o /dev/null").xato, "");  // standard error no terminal
+}
+
+}  // namespace
+
+namespace {
+
+// Starts `-j1 -i` on a large a.txt and calls `qil` once its temporary file
+// is there; returns the wait status.
+class CliOrtada : public Cli {
+protected:
+    std::string matn_;
+    std::string f_;
+    int ortasida(const std::function<void(pid_t)>& qil) {
+        while (matn_.size() < (24u << 20)) matn_ += "o'g'il shahar choy\n";
+        f_ = fayl("a.txt", matn_);
+        const pid_t pid = ::fork();
+        if (pid == 0) {
+            ::execl(HARFNUR_OGIR, HARFNUR_OGIR, "-j1", "-i", f_.c_str(), static_cast<char*>(nullptr));
+            ::_exit(127);
+        }
+        bool korindi = false;
+        int holat = 0;
+        while (!korindi && ::waitpid(pid, &holat, WNOHANG) == 0) {
+            for (const auto& e : fs::directory_iterator(papka_))
+                korindi |= e.path().filename().string().rfind(".a.txt.harfnur-", 0) == 0;
+            if (korindi) qil(pid);
+        }
+        if (korindi) ::waitpid(pid, &holat, 0);
+        EXPECT_TRUE(korindi) << "the conversion ended before its middle was seen";
+        return holat;
+    }
+};
+
+TEST_F(CliOrtada, InterruptLeavesTheOriginal) {
+    const int holat = ortasida([](pid_t pid) { ::kill(pid, SIGINT); });
+    EXPECT_TRUE(WIFSIGNALED(holat) && WTERMSIG(holat) == SIGINT);
+    EXPECT_EQ(royxat(), "a.txt ");
+    EXPECT_EQ(oqi(f_), matn_);
+}
+
+TEST_F(CliOrtada, FileRemovedMeanwhileIsNotBroughtBack) {
+    const std::string xato = (papka_ / ".stderr").string();
+    const int asl = ::dup(STDERR_FILENO);
+    const int fd = ::open(xato.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    ::dup2(fd, STDERR_FILENO);  // the child's error line lands here
+    const int holat = ortasida([this](pid_t) { fs::remove(f_); });
+    ::dup2(asl, STDERR_FILENO);
+    ::close(fd);
+    ::close(asl);
+    EXPECT_TRUE(WIFEXITED(holat) && WEXITSTATUS(holat) == 1);
+    EXPECT_EQ(oqi(xato), "harfnur-ogir: " + f_ + ": removed or replaced while being converted; not written\n");
+    fs::remove(xato);
+    EXPECT_EQ(royxat(), "");
+}
+
+TEST_F(Cli, StandardInputFromWhereItStands) {
+    const std::string f = fayl("a.txt", "birinchi\nsho'x choy\n");
+    // dd reads exactly the first line; the rest is left to the converter.
+    const std::string b = "{ dd bs=1 count=9 of=/dev/null 2>/dev/null; " + q(HARFNUR_OGIR) + "; } <" + q(f) + " >" +
+                          q((papka_ / "o").string());
+    ASSERT_EQ(std::system(b.c_str()), 0);
+    EXPECT_EQ(oqi(papka_ / "o"), "şöx çoy\n");
+}
+
+}  // namespace

@@ -1,0 +1,80 @@
+// Runs the built harfnur-ogir binary as a user would, in a folder of its own.
+#pragma once
+
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace harfnur::sinov {
+
+struct Natija {
+    int kod;
+    std::string chiqish, xato;
+};
+
+class Cli : public ::testing::Test {
+protected:
+    void SetUp() override {
+        papka_ = std::filesystem::temp_directory_path() /
+                 ("harfnur-cli-" + std::to_string(::getpid()) + "-" +
+                  ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        std::filesystem::remove_all(papka_);
+        std::filesystem::create_directories(papka_);
+    }
+    void TearDown() override {
+        std::error_code e;
+        std::filesystem::permissions(papka_, std::filesystem::perms::owner_all, std::filesystem::perm_options::add, e);
+        std::filesystem::remove_all(papka_, e);
+    }
+
+    std::string fayl(const std::string& nom, const std::string& mazmun) {
+        const std::filesystem::path p = papka_ / nom;
+        std::ofstream(p, std::ios::binary) << mazmun;
+        return p.string();
+    }
+    static std::string oqi(const std::filesystem::path& p) {
+        std::ifstream f(p, std::ios::binary);
+        std::stringstream s;
+        s << f.rdbuf();
+        return s.str();
+    }
+    static std::string q(const std::string& s) { return "'" + s + "'"; }  // names here hold no quote
+
+    // Runs `oldin` (environment settings, a wrapper) then the binary with
+    // `argumentlar` (already shell-quoted) and `kirish` on stdin.
+    Natija ishlat(const std::string& argumentlar, const std::string& kirish = "", const std::string& chiqishGa = "",
+                  const std::string& oldin = "") {
+        const std::string in = (papka_ / ".stdin").string();
+        std::ofstream(in, std::ios::binary) << kirish;
+        const std::string out = chiqishGa.empty() ? (papka_ / ".stdout").string() : chiqishGa;
+        const std::string err = (papka_ / ".stderr").string();
+        const std::string buyruq = oldin + " " + q(HARFNUR_OGIR) + " " + argumentlar + " <" + q(in) + " >" + q(out) +
+                                   " 2>" + q(err);
+        const int holat = std::system(buyruq.c_str());
+        Natija n{WIFEXITED(holat) ? WEXITSTATUS(holat) : -1, chiqishGa.empty() ? oqi(out) : "", oqi(err)};
+        std::filesystem::remove(in);
+        std::filesystem::remove(err);
+        if (chiqishGa.empty()) std::filesystem::remove(out);
+        return n;
+    }
+    // Names in the folder, apart from the helper's own.
+    std::string royxat() const {
+        std::string r;
+        std::vector<std::string> nomlar;
+        for (const auto& e : std::filesystem::directory_iterator(papka_)) nomlar.push_back(e.path().filename());
+        std::sort(nomlar.begin(), nomlar.end());
+        for (const auto& n : nomlar) r += n + " ";
+        return r;
+    }
+    std::filesystem::path papka_;
+};
+
+}  // namespace harfnur::sinov
