@@ -24,7 +24,8 @@ echo "== fuzz build"
 configure build-fuzz -DCMAKE_CXX_COMPILER=clang++ -DHARFNUR_FUZZ=ON -DHARFNUR_BENCH=OFF -DBUILD_TESTING=OFF -DHARFNUR_LINUX=OFF
 
 echo "== sanitizers"
-(cd build-asan && ctest --no-tests=error --output-on-failure -j"$jobs" >/tmp/harfnur-asan.log 2>&1) || { cat /tmp/harfnur-asan.log; exit 1; }
+# The syntax and packaging checks gain nothing from a sanitizer.
+(cd build-asan && ctest --no-tests=error --output-on-failure -j"$jobs" -E '^(mac\.|paket\.)' >/tmp/harfnur-asan.log 2>&1) || { cat /tmp/harfnur-asan.log; exit 1; }
 grep "tests passed" /tmp/harfnur-asan.log
 (cd build-tsan && TSAN_OPTIONS=halt_on_error=1 ctest --no-tests=error --output-on-failure -R 'Threads|Imlochi|Jurnal|ShiftKuzatuvchi|Kirish' >/tmp/harfnur-tsan.log 2>&1) || { cat /tmp/harfnur-tsan.log; exit 1; }
 grep "tests passed" /tmp/harfnur-tsan.log
