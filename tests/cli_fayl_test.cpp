@@ -110,6 +110,26 @@ TEST_F(Cli, OutputFileIsWrittenWhole) {
     }
 }
 
+// A FIFO (like /dev/null or a terminal) is written as it stands: renaming a
+// temporary file over it would replace the node with a plain file. In place,
+// such a file is refused.
+TEST_F(Cli, OutputToANodeThatIsNoRegularFile) {
+    const std::string a = fayl("a.txt", "choy\n");
+    const std::string fifo = (papka_ / "quvur").string();
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    const std::string olingan = (papka_ / "olingan.txt").string();
+    Natija n = ishlat(q(a) + " -o " + q(fifo), "", "", "cat " + q(fifo) + " >" + q(olingan) + " & ");
+    EXPECT_EQ(n.kod, 0) << n.xato;
+    for (int i = 0; i < 200 && oqi(olingan).empty(); ++i) ::usleep(10000);  // the reader is a separate process
+    EXPECT_EQ(oqi(olingan), "çoy\n");
+    EXPECT_TRUE(fs::is_fifo(fifo));
+
+    n = ishlat("-i " + q(fifo), "", "", "{ echo choy >" + q(fifo) + " & } ; ");
+    EXPECT_EQ(n.kod, 1);
+    EXPECT_EQ(n.xato, "harfnur-ogir: " + fifo + ": not a regular file; not converted in place\n");
+    EXPECT_TRUE(fs::is_fifo(fifo));
+}
+
 TEST_F(Cli, InPlaceRewritesOnlyWhatChanges) {
     const std::string a = fayl("a.txt", "o'g'il\n"), b = fayl("b.txt", "ming\n"), c = fayl("c.txt", "шаҳар\n");
     ::chmod(a.c_str(), 0604);

@@ -16,6 +16,7 @@
 #include <variant>
 #include <vector>
 
+#include "tools/chiqish.h"
 #include "tools/jarayon.h"
 #include "tools/kirish.h"
 #include "tools/kodlash.h"
@@ -61,22 +62,15 @@ unsigned iplarSoni(const og::Sozlamalar& s) {
     return n ? n : 1;
 }
 
-// To standard output or through a temporary file to -o's file.
+// To standard output or to -o's file.
 int chiqar(const og::Sozlamalar& s) {
-    std::unique_ptr<og::VaqtinchaFayl> vaqtincha;
-    std::string manzil;
+    og::Chiqish ch;
     std::string sabab;
-    if (!s.chiqishFayli.empty()) {
-        // A symlink is followed: its target gets the output.
-        manzil = haqiqiyYol(s.chiqishFayli);
-        if (manzil.empty()) manzil = s.chiqishFayli;
-        vaqtincha = og::VaqtinchaFayl::yarat(manzil, sabab);
-        if (!vaqtincha) {
-            xabar(s.chiqishFayli, sabab);
-            return 1;
-        }
+    if (!ch.och(s.chiqishFayli, sabab)) {
+        xabar(ch.nomi(), sabab);
+        return 1;
     }
-    og::FdYozuvchi chiqish(vaqtincha ? vaqtincha->fd() : STDOUT_FILENO);
+    og::FdYozuvchi chiqish(ch.fd());
     og::Jarayon jarayon(::isatty(STDERR_FILENO) && !s.jim);
     int holat = 0;
     {
@@ -107,20 +101,15 @@ int chiqar(const og::Sozlamalar& s) {
         ishlar.kut();
     }
     chiqish.yubor();
-    const std::string chiqishNomi = vaqtincha ? s.chiqishFayli : "standard output";
     if (chiqish.xato()) {
         jarayon.tugat();
-        xabar(chiqishNomi, vaqtincha ? std::string("cannot write: ") + std::strerror(chiqish.xato())
+        xabar(ch.nomi(), ch.faylmi() ? std::string("cannot write: ") + std::strerror(chiqish.xato())
                                      : std::string(std::strerror(chiqish.xato())));
         return 1;
     }
-    if (vaqtincha) {
-        struct stat asl;
-        const bool bormi = ::stat(manzil.c_str(), &asl) == 0;
-        if (!vaqtincha->joyigaQoy(bormi ? &asl : nullptr, std::nullopt, sabab)) {
-            xabar(chiqishNomi, sabab);
-            return 1;
-        }
+    if (!ch.yakunla(sabab)) {
+        xabar(ch.nomi(), sabab);
+        return 1;
     }
     return holat;
 }
@@ -147,6 +136,12 @@ int joyida(const og::Sozlamalar& s) {
         std::string sabab;
         if (!og::tayyorla(f, f, s, *y->t, sabab)) {
             ishlar.qosh(hechnarsa, [f, sabab](Joy&) { xabar(f, sabab); });
+            holat = 1;
+            continue;
+        }
+        if (!tekshir && !S_ISREG(y->t->kirish->holat().st_mode)) {
+            // A rename would replace a device or a FIFO with a plain file.
+            ishlar.qosh(hechnarsa, [f](Joy&) { xabar(f, "not a regular file; not converted in place"); });
             holat = 1;
             continue;
         }
@@ -211,18 +206,13 @@ int joyida(const og::Sozlamalar& s) {
 }
 
 int qatorlab(const og::Sozlamalar& s) {
-    std::unique_ptr<og::VaqtinchaFayl> vaqtincha;
-    std::string manzil, sabab;
-    if (!s.chiqishFayli.empty()) {
-        manzil = haqiqiyYol(s.chiqishFayli);
-        if (manzil.empty()) manzil = s.chiqishFayli;
-        vaqtincha = og::VaqtinchaFayl::yarat(manzil, sabab);
-        if (!vaqtincha) {
-            xabar(s.chiqishFayli, sabab);
-            return 1;
-        }
+    og::Chiqish ch;
+    std::string sabab;
+    if (!ch.och(s.chiqishFayli, sabab)) {
+        xabar(ch.nomi(), sabab);
+        return 1;
     }
-    og::FdYozuvchi chiqish(vaqtincha ? vaqtincha->fd() : STDOUT_FILENO);
+    og::FdYozuvchi chiqish(ch.fd());
     int holat = 0;
     for (const std::string& f : s.fayllar) {
         const bool stdinmi = f == "-";
@@ -241,18 +231,13 @@ int qatorlab(const og::Sozlamalar& s) {
         if (chiqish.xato()) break;
     }
     chiqish.yubor();
-    const std::string chiqishNomi = vaqtincha ? s.chiqishFayli : "standard output";
     if (chiqish.xato()) {
-        xabar(chiqishNomi, std::strerror(chiqish.xato()));
+        xabar(ch.nomi(), std::strerror(chiqish.xato()));
         return 1;
     }
-    if (vaqtincha) {
-        struct stat asl;
-        const bool bormi = ::stat(manzil.c_str(), &asl) == 0;
-        if (!vaqtincha->joyigaQoy(bormi ? &asl : nullptr, std::nullopt, sabab)) {
-            xabar(chiqishNomi, sabab);
-            return 1;
-        }
+    if (!ch.yakunla(sabab)) {
+        xabar(ch.nomi(), sabab);
+        return 1;
     }
     return holat;
 }
