@@ -2,6 +2,9 @@
 // orthography with the same engine the desktop app uses.
 #include <fcntl.h>
 #include <unistd.h>
+#ifdef _WIN32
+#include <io.h>
+#endif
 
 #include <cerrno>
 #include <csignal>
@@ -16,6 +19,11 @@
 namespace {
 
 constexpr const char* dastur = "harfnur-ogir";
+#ifdef _WIN32
+constexpr int ochishRejimi = O_RDONLY | O_BINARY;  // bytes as they are, no CRLF translation
+#else
+constexpr int ochishRejimi = O_RDONLY | O_CLOEXEC;
+#endif
 
 const char* const yordam =
     "Usage: harfnur-ogir [OPTIONS] [FILE...]\n"
@@ -122,7 +130,12 @@ int qatorlabOgir(int fd, Chiqish& chiqish) {
 }  // namespace
 
 int main(int argc, char** argv) {
+#ifdef _WIN32
+    ::_setmode(STDIN_FILENO, O_BINARY);
+    ::_setmode(STDOUT_FILENO, O_BINARY);
+#else
     std::signal(SIGPIPE, SIG_IGN);  // a closed pipe becomes EPIPE, reported like any write error
+#endif
     bool qatorlab = false;
     std::vector<std::string> fayllar;
     bool variantlarTugadi = false;
@@ -151,7 +164,7 @@ int main(int argc, char** argv) {
     int holat = 0;
     for (const std::string& f : fayllar) {
         const bool stdinmi = f == "-";
-        const int fd = stdinmi ? STDIN_FILENO : ::open(f.c_str(), O_RDONLY | O_CLOEXEC);
+        const int fd = stdinmi ? STDIN_FILENO : ::open(f.c_str(), ochishRejimi);
         const std::string nom = stdinmi ? "standard input" : f;
         if (fd < 0) {
             xabar(nom, errno);
