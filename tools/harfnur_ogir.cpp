@@ -4,6 +4,8 @@
 #include <unistd.h>
 #ifdef _WIN32
 #include <io.h>
+
+#include <filesystem>
 #endif
 
 #include <cerrno>
@@ -133,6 +135,7 @@ int main(int argc, char** argv) {
 #ifdef _WIN32
     ::_setmode(STDIN_FILENO, O_BINARY);
     ::_setmode(STDOUT_FILENO, O_BINARY);
+    ::_setmode(STDERR_FILENO, O_BINARY);
 #else
     std::signal(SIGPIPE, SIG_IGN);  // a closed pipe becomes EPIPE, reported like any write error
 #endif
@@ -167,7 +170,13 @@ int main(int argc, char** argv) {
         const int fd = stdinmi ? STDIN_FILENO : ::open(f.c_str(), ochishRejimi);
         const std::string nom = stdinmi ? "standard input" : f;
         if (fd < 0) {
-            xabar(nom, errno);
+            int xato = errno;
+#ifdef _WIN32
+            // Windows refuses to open a folder as "access denied"; name it as it is.
+            std::error_code e;
+            if (xato == EACCES && std::filesystem::is_directory(f, e)) xato = EISDIR;
+#endif
+            xabar(nom, xato);
             holat = 1;
             continue;
         }
