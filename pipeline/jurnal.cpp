@@ -26,12 +26,16 @@ namespace {
 // processes never interleave and earlier lines are never rewritten.
 void oxirigaYoz(const std::filesystem::path& fayl, const char* satr, std::size_t uz) {
 #ifdef _WIN32
-    // Append-only access makes every WriteFile land at the end, atomically.
+    // Append-only access sends every WriteFile to the end. Windows does that
+    // atomically, Wine does not, so the write also holds a lock on the file.
     const HANDLE h = ::CreateFileW(fayl.c_str(), FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
                                    nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (h == INVALID_HANDLE_VALUE) return;  // the line is lost, silently
+    OVERLAPPED hammasi{};
+    const bool qulf = ::LockFileEx(h, LOCKFILE_EXCLUSIVE_LOCK, 0, MAXDWORD, MAXDWORD, &hammasi);
     DWORD yozildi = 0;
     ::WriteFile(h, satr, DWORD(uz), &yozildi, nullptr);
+    if (qulf) ::UnlockFileEx(h, 0, MAXDWORD, MAXDWORD, &hammasi);
     ::CloseHandle(h);
 #else
     const int fd = ::open(fayl.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0644);
