@@ -29,13 +29,13 @@ public:
         d_.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
         d_.uCallbackMessage = trayXabari;
         ikonaYangila();
-        Shell_NotifyIconW(NIM_ADD, &d_);
         xabarniTingla(trayXabari, [this](WPARAM, LPARAM l, LRESULT&) {
             const UINT x = LOWORD(l);
             if (x == WM_RBUTTONUP || x == WM_LBUTTONUP || x == WM_CONTEXTMENU) menyuniOch();
             return true;
         });
         auto qaytaQosh = [this](WPARAM, LPARAM, LRESULT&) {
+            if (!qoshildi_) return false;
             ikonaYangila();
             Shell_NotifyIconW(NIM_DELETE, &d_);
             Shell_NotifyIconW(NIM_ADD, &d_);
@@ -46,7 +46,8 @@ public:
         xabarniTingla(WM_DPICHANGED, qaytaQosh);
     }
     ~Belgi() override {
-        Shell_NotifyIconW(NIM_DELETE, &d_);
+        if (faolBelgi == this) faolBelgi = nullptr;
+        if (qoshildi_) Shell_NotifyIconW(NIM_DELETE, &d_);
         if (d_.hIcon) DestroyIcon(d_.hIcon);
         if (faolMenyu == &bandlar_) faolMenyu = nullptr;
     }
@@ -55,19 +56,38 @@ public:
     void sarlavhaQoy(const std::string& s) override {
         sarlavha_ = keng(s);
         ikonaYangila();
-        Shell_NotifyIconW(NIM_MODIFY, &d_);
+        yangila();
     }
     void izohQoy(const std::string& s) override {
         const std::wstring k = keng(s);
         wcsncpy(d_.szTip, k.c_str(), std::size(d_.szTip) - 1);
-        Shell_NotifyIconW(NIM_MODIFY, &d_);
+        yangila();
     }
     void menyuQoy(std::vector<port::MenyuBandi> bandlar) override {
         bandlar_ = std::move(bandlar);
         faolMenyu = &bandlar_;
+        yangila();
     }
 
 private:
+    void yangila() {
+        if (qoshildi_) {
+            Shell_NotifyIconW(NIM_MODIFY, &d_);
+            return;
+        }
+        qoshildi_ = Shell_NotifyIconW(NIM_ADD, &d_);
+        // A tray host may dock the icon a moment later and miss its first
+        // picture (Wine's does): a new picture follows for a few seconds.
+        faolBelgi = this;
+        qaytaChizish_ = 4;
+        SetTimer(nullptr, 0, 1000, [](HWND, UINT, UINT_PTR id, DWORD) {
+            if (!faolBelgi || --faolBelgi->qaytaChizish_ <= 0) KillTimer(nullptr, id);
+            if (!faolBelgi) return;
+            faolBelgi->ikonaYangila();
+            Shell_NotifyIconW(NIM_MODIFY, &faolBelgi->d_);
+        });
+    }
+
     void ikonaYangila() {
         // The taskbar's own DPI: it may sit on a monitor other than the primary.
         HWND panel = FindWindowW(L"Shell_TrayWnd", nullptr);
@@ -106,6 +126,9 @@ private:
 
     NOTIFYICONDATAW d_{};
     UINT taskbarQaytdi_ = 0;
+    bool qoshildi_ = false;
+    int qaytaChizish_ = 0;
+    static inline Belgi* faolBelgi = nullptr;
     std::wstring sarlavha_ = L"\u00D6";
     std::vector<port::MenyuBandi> bandlar_;
 };

@@ -54,8 +54,8 @@ class Ish:
         self.boshla(["openbox"])
         self.boshla(["trayer", "--edge", "top", "--align", "right", "--widthtype", "request", "--height", "24",
                      "--transparent", "false", "--tint", "0x202020"])
-        subprocess.run(["wineboot", "-i"], env=self.muhit, capture_output=True, timeout=120)
-        self.wineserver = self.boshla(["wineserver", "-p", "-f"])  # kept up between the wine calls
+        self.boshla(["wineserver", "-p", "-f"])  # kept up between the wine calls
+        self.ishlat("wineboot", "-i", muddat=120)
         self.uy = os.path.join(self.prefix, "drive_c", "users", getpass.getuser())
         self.reg("add", r"HKCU\Software\Harfnur", "/v", "jurnal", "/t", "REG_DWORD", "/d", "1", "/f")
         self.reg("add", r"HKCU\Software\Harfnur", "/v", "tanishtirildi", "/t", "REG_DWORD", "/d",
@@ -72,7 +72,13 @@ class Ish:
         return p
 
     def ishlat(self, *buyruq, muddat=30):
-        return subprocess.run(list(buyruq), env=self.muhit, capture_output=True, timeout=muddat)
+        # Files, not pipes: Wine's services inherit the handles and would keep
+        # a pipe open long after the command has finished.
+        with tempfile.TemporaryFile() as chiqish, tempfile.TemporaryFile() as xato:
+            r = subprocess.run(list(buyruq), env=self.muhit, stdout=chiqish, stderr=xato, timeout=muddat)
+            chiqish.seek(0)
+            xato.seek(0)
+            return subprocess.CompletedProcess(r.args, r.returncode, chiqish.read(), xato.read())
 
     def reg(self, *qolgan):
         return self.ishlat("wine", "reg", *qolgan)
@@ -218,9 +224,9 @@ class Desktop(unittest.TestCase):
     def test_clipboard_with_several_formats_comes_back_whole(self):
         self.d.ishlat("wine", ARGS.win_maydon, "bufer-qoy")
         avval = self.d.ishlat("wine", ARGS.win_maydon, "bufer-oqi").stdout.decode().splitlines()
-        kerak = [q for q in avval if q.split()[0] in ("#13", "HTML Format", "#8")]
+        kerak = [q for q in avval if q.rsplit(" ", 2)[0] in ("#13", "HTML Format", "#8")]
         self.assertEqual(len(kerak), 3, avval)
-        oqi = self.d.maydon("sho'x")
+        oqi = self.d.maydon("sho'x", 0, -1)  # Wine's single-line edit has no Control+A: all selected
         n = self.d.ikki_shift()
         self.d.ogirish_tugadi(n)
         self.assertEqual(kut(lambda: oqi() == "şöx" and oqi(), 3), "şöx")
@@ -232,7 +238,7 @@ class Desktop(unittest.TestCase):
         self.d.yopish("win_maydon.exe")
 
     def test_a_held_key_does_not_leak(self):
-        oqi = self.d.maydon("ko'cha")
+        oqi = self.d.maydon("ko'cha", 0, -1)
         self.d.ishlat("xdotool", "keydown", "Alt_L")  # held while Harfnur copies and pastes
         try:
             n = self.d.ikki_shift()
@@ -268,11 +274,13 @@ class FirstLaunch(unittest.TestCase):
         d = Ish(tanishtirildi=False)
         try:
             d.oyna("^Harfnur$")
-            time.sleep(0.8)
+            time.sleep(0.5)
             yol = d.rasm("e2e-win-guide.png")
             self.assertGreater(d.lime_soni(yol), 56 * 56 // 2, "no lime logo tile on screen")
-            tepa = d.lime_soni(yol, "160x30+864+0")
-            self.assertGreater(tepa, 20, "no lime tray icon at the top right")
+            # The icon is docked in the tray host. (Its picture is not asserted:
+            # Wine's tray now and then leaves a docked icon unpainted.)
+            nuqta = kut(lambda: tray_nuqtasi(d), 8)
+            self.assertTrue(nuqta, "no icon docked in the tray")
             # The first launch registered the login item.
             r = d.reg("query", RUN, "/v", "Harfnur").stdout.decode()
             self.assertIn("harfnur.exe", r)
@@ -285,7 +293,7 @@ class FirstLaunch(unittest.TestCase):
             d.ishlat("xdotool", "key", "Return")  # the default button hides the window
             self.assertTrue(kut(lambda: not d.ishlat("xdotool", "search", "--onlyvisible", "--name", "^Harfnur$").stdout, 3))
             # The tray menu: right click on the icon.
-            x, y = tray_nuqtasi(d, yol)
+            x, y = nuqta
             d.ishlat("xdotool", "mousemove", str(x), str(y), "click", "3")
             time.sleep(1.0)
             menyu = d.rasm("e2e-win-tray-menu.png")
@@ -297,12 +305,19 @@ class FirstLaunch(unittest.TestCase):
             d.yop()
 
 
-def tray_nuqtasi(d, yol):
-    """The centre of the lime icon in the tray at the top right."""
-    out = d.ishlat("convert", yol, "-crop", "160x30+864+0", "+repage", "-fill", "black", "+opaque", "rgb(224,255,51)",
-                   "-fill", "white", "-opaque", "rgb(224,255,51)", "-trim", "-format", "%w %h %X %Y", "info:").stdout
-    w, h, x, y = [int(s) for s in out.decode().replace("+", "").split()]
-    return 864 + x + w // 2, y + h // 2
+def tray_nuqtasi(d):
+    """The centre of Wine's icon window docked in trayer's panel, or None."""
+    daraxt = d.ishlat("xwininfo", "-root", "-tree").stdout.decode().splitlines()
+    panel = False
+    for q in daraxt:
+        if '"panel": ("panel" "trayer")' in q:
+            panel = True
+        elif panel and '("explorer.exe" "explorer.exe")' in q:
+            olcham, joy = q.split()[-2:]
+            w, h = [int(v) for v in olcham.split("+")[0].split("x")]
+            x, y = [int(v) for v in joy.lstrip("+").split("+")]
+            return x + w // 2, y + h // 2
+    return None
 
 
 class ZipLocation(unittest.TestCase):
@@ -331,8 +346,8 @@ if __name__ == "__main__":
     a.add_argument("--win-maydon", required=True)
     a.add_argument("--rasmlar", default=tempfile.gettempdir())
     ARGS, qolgan = a.parse_known_args()
-    for kerak in ("Xvfb", "openbox", "trayer", "wine", "wineboot", "wineserver", "xdotool", "import", "convert",
-                  "compare"):
+    for kerak in ("Xvfb", "openbox", "trayer", "wine", "wineboot", "wineserver", "xdotool", "xwininfo", "import",
+                  "convert", "compare"):
         if not shutil.which(kerak):
             sys.exit("missing %s: run scripts/windows.sh" % kerak)
     unittest.main(argv=[sys.argv[0]] + qolgan, verbosity=2)
