@@ -34,3 +34,4 @@ grep "tests passed" /tmp/harfnur-fuzz.log
 
 echo "== tests"
 cd build && ctest --no-tests=error --output-on-failure -j"$jobs"
+bash ../scripts/windows.sh  # the Windows build: cross-compiled, tested under Wine, packaged

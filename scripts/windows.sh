@@ -49,7 +49,7 @@ build_icu() {
   local stamp=$icu/prefix/.tayyor want
   want="$icu_version $(grep -v '^#' scripts/icu-malumot.txt | sha256sum | cut -c1-16)"
   if [ -f "$stamp" ] && [ "$(cat "$stamp")" = "$want" ]; then return; fi
-  need dpkg-dev make python3
+  need dpkg-dev xz-utils make python3 g++
   local t0=$SECONDS
   mkdir -p "$icu"
   if [ ! -f "$icu/src/source/configure" ]; then
