@@ -288,7 +288,10 @@ class FirstLaunch(unittest.TestCase):
             n = d.ikki_shift()
             d.ogirish_tugadi(n)
             self.assertEqual(sum(x.startswith("ikki marta Shift") for x in d.xabarlar()[n:]), 1)
-            # The switch turns the login item off, and the window shows what was read back.
+            # The switch (before the default button in the tab order) turns the login item off.
+            d.oyna("^Harfnur$")
+            d.ishlat("xdotool", "key", "shift+Tab", "space")
+            self.assertTrue(kut(lambda: b"Harfnur" not in d.reg("query", RUN).stdout, 5), "the Run value stayed")
             d.oyna("^Harfnur$")
             d.ishlat("xdotool", "key", "Return")  # the default button hides the window
             self.assertTrue(kut(lambda: not d.ishlat("xdotool", "search", "--onlyvisible", "--name", "^Harfnur$").stdout, 3))
