@@ -9,7 +9,7 @@ TanishtiruvKorinishi Tanishtiruv::korinish() const {
     k.sarlavha = "Imloçi";
     k.tavsif = "Eski yozuvdagi matn Shift’ni ikki marta bosganda harfnurga almaşadi.";
 
-    k.qadam1.raqam = "1";
+    k.qadam1.raqam = std::string("1");  // a temporary: GCC 12 misreads the short literal assignment (-Wrestrict)
     k.qadam1.tayyor = ruxsat;
     if (ruxsat) {
         k.qadam1.sarlavha = "Ruxsat berildi";
@@ -20,7 +20,7 @@ TanishtiruvKorinishi Tanishtiruv::korinish() const {
         k.qadam1.tugma = Tugma{matnlar_.ruxsatTugmasi, [h = holat] { h->sora(); }, false};
     }
 
-    k.qadam2.raqam = "2";
+    k.qadam2.raqam = std::string("2");
     k.qadam2.sarlavha = "Yozing";
     k.qadam2.matn =
         "Telegram, Notes, Word yoki brauzerda o'g'il deb yozing va Shift’ni tez ikki marta bosing — öğil böladi. "

@@ -55,7 +55,12 @@ std::vector<BuferTuri> saqlanadiganTurlar(const std::vector<BuferTuri>& turlar) 
     return r;
 }
 
-std::string turYozuvi(const BuferTuri& t) { return t.nom.empty() ? "#" + std::to_string(t.id) : t.nom; }
+std::string turYozuvi(const BuferTuri& t) {
+    if (!t.nom.empty()) return t.nom;
+    std::string r(1, '#');
+    r += std::to_string(t.id);
+    return r;
+}
 
 std::optional<BuferTuri> turOqi(const std::string& yozuv) {
     if (yozuv.empty()) return std::nullopt;

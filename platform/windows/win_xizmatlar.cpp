@@ -47,7 +47,6 @@ std::string xatoMatni(unsigned long kod) {
     return s.empty() ? "Windows error " + std::to_string(kod) : tor(s);
 }
 
-void WinIlova::faollashtir() { AllowSetForegroundWindow(GetCurrentProcessId()); }
 
 void WinIlova::tugat() { PostQuitMessage(0); }
 

@@ -24,7 +24,7 @@ namespace harfnur::windows_ {
 class WinIlova final : public port::IlovaObyekti {
 public:
     void aksessuarQil() override {}  // the hidden window has no taskbar button anyway
-    void faollashtir() override;
+    void faollashtir() override {}  // the window brings itself to the front when shown
     void tugat() override;
     int ishlat(std::function<void()> ishgaTushdi) override;
     void takroriyTaymer(double soniya, std::function<void()> tik) override;
