@@ -33,7 +33,7 @@ def kut(shart, muddat=10.0, qadam=0.05):
 class Ish:
     """One desktop: X server, window manager, tray host, a Wine prefix and harfnur.exe."""
 
-    def __init__(self, tanishtirildi=True, harfnur=True):
+    def __init__(self, tanishtirildi=True, harfnur=True, dpi=96):
         self.papka = tempfile.mkdtemp(prefix="harfnur-wine-")
         self.jarayonlar = []
         r, w = os.pipe()
@@ -60,6 +60,7 @@ class Ish:
         self.reg("add", r"HKCU\Software\Harfnur", "/v", "jurnal", "/t", "REG_DWORD", "/d", "1", "/f")
         self.reg("add", r"HKCU\Software\Harfnur", "/v", "tanishtirildi", "/t", "REG_DWORD", "/d",
                  "1" if tanishtirildi else "0", "/f")
+        self.reg("add", r"HKCU\Control Panel\Desktop", "/v", "LogPixels", "/t", "REG_DWORD", "/d", str(dpi), "/f")
         self.harfnur = None
         if harfnur:
             self.harfnur = self.boshla(["wine", ARGS.harfnur])
@@ -271,12 +272,15 @@ class Desktop(unittest.TestCase):
 
 class FirstLaunch(unittest.TestCase):
     def test_tray_menu_guide_window_and_login_item(self):
-        d = Ish(tanishtirildi=False)
+        d = Ish(tanishtirildi=False, dpi=144)  # 150 %
         try:
-            d.oyna("^Harfnur$")
+            w = d.oyna("^Harfnur$")
             time.sleep(0.5)
             yol = d.rasm("e2e-win-guide.png")
-            self.assertGreater(d.lime_soni(yol), 56 * 56 // 2, "no lime logo tile on screen")
+            self.assertGreater(d.lime_soni(yol), 84 * 84 // 2, "no lime logo tile on screen")
+            # The model's 500 points, scaled for the display.
+            kenglik = d.ishlat("xwininfo", "-id", w).stdout.decode()
+            self.assertIn("Width: 750\n", kenglik)
             # The icon is docked in the tray host. (Its picture is not asserted:
             # Wine's tray now and then leaves a docked icon unpainted.)
             nuqta = kut(lambda: tray_nuqtasi(d), 8)
