@@ -304,10 +304,17 @@ class FirstLaunch(unittest.TestCase):
             d.ishlat("xdotool", "mousemove", str(x), str(y), "click", "3")
             time.sleep(1.0)
             menyu = d.rasm("e2e-win-tray-menu.png")
-            d.ishlat("xdotool", "key", "Escape")
             farq = d.ishlat("compare", "-metric", "AE", "-crop", "400x200+%d+%d" % (max(0, x - 380), y), yol, menyu,
                             "null:").stderr.decode()
             self.assertGreater(float(farq.split()[0]), 2000, "no menu under the tray icon")
+            # The settings entry (the second row, at 150 %) shows the one window again...
+            d.ishlat("xdotool", "mousemove", str(x - 250), str(y + 52), "click", "1")
+            korinadi = lambda: d.ishlat("xdotool", "search", "--onlyvisible", "--name", "^Harfnur$").stdout.split()
+            self.assertEqual(len(kut(korinadi, 5)), 1)
+            # ...and Control+Q there quits.
+            d.oyna("^Harfnur$")
+            d.ishlat("xdotool", "key", "ctrl+q")
+            self.assertEqual(d.harfnur.wait(10), 0)
         finally:
             d.yop()
 
