@@ -86,17 +86,36 @@ std::string WinIlova::dasturYoli() {
 
 namespace {
 // MessageBox has no button titles of its own choosing: the OK button is
-// renamed as the box is activated.
+// renamed, and widened to its title, once the box has laid itself out.
 thread_local std::wstring tugmaMatni;
 LRESULT CALLBACK qutiIlmogi(int kod, WPARAM w, LPARAM l) {
-    if (kod == HCBT_ACTIVATE) SetDlgItemTextW(reinterpret_cast<HWND>(w), IDOK, tugmaMatni.c_str());
+    const auto* x = reinterpret_cast<const CWPRETSTRUCT*>(l);
+    if (kod == HC_ACTION && x->message == WM_INITDIALOG) {
+        const HWND quti = x->hwnd;
+        if (const HWND tugma = GetDlgItem(quti, IDOK)) {
+            SetWindowTextW(tugma, tugmaMatni.c_str());
+            RECT r;
+            GetWindowRect(tugma, &r);
+            MapWindowPoints(nullptr, quti, reinterpret_cast<POINT*>(&r), 2);
+            HDC dc = GetDC(tugma);
+            HGDIOBJ eski = SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageW(tugma, WM_GETFONT, 0, 0)));
+            SIZE o{};
+            GetTextExtentPoint32W(dc, tugmaMatni.c_str(), int(tugmaMatni.size()), &o);
+            SelectObject(dc, eski);
+            ReleaseDC(tugma, dc);
+            const int kerak = o.cx + 2 * o.cy;
+            if (kerak > r.right - r.left)
+                SetWindowPos(tugma, nullptr, (r.left + r.right - kerak) / 2, r.top, kerak, r.bottom - r.top,
+                             SWP_NOZORDER);
+        }
+    }
     return CallNextHookEx(nullptr, kod, w, l);
 }
 }  // namespace
 
 void WinOgohlantirish::korsat(const std::string& xabar, const std::string& izoh, const std::string& tugma) {
     tugmaMatni = keng(tugma);
-    HHOOK h = SetWindowsHookExW(WH_CBT, qutiIlmogi, nullptr, GetCurrentThreadId());
+    HHOOK h = SetWindowsHookExW(WH_CALLWNDPROCRET, qutiIlmogi, nullptr, GetCurrentThreadId());
     MessageBoxW(nullptr, keng(xabar + "\n\n" + izoh).c_str(), L"Harfnur",
                 MB_OK | MB_ICONINFORMATION | MB_SETFOREGROUND | MB_TOPMOST);
     if (h) UnhookWindowsHookEx(h);
