@@ -169,10 +169,13 @@ std::optional<std::string> WinAvtoyuklash::royxatgaOl() {
     const LSTATUS r = RegSetKeyValueW(HKEY_CURRENT_USER, runKaliti, qiymatNomi, REG_SZ, q.c_str(),
                                       DWORD((q.size() + 1) * sizeof(wchar_t)));
     if (r != ERROR_SUCCESS) return xatoMatni(DWORD(r));
+    // Turned on here, by the user's own choice: Task Manager's "off" goes.
+    RegDeleteKeyValueW(HKEY_CURRENT_USER, yoqilganKaliti, qiymatNomi);
     return std::nullopt;
 }
 
 std::optional<std::string> WinAvtoyuklash::royxatdanChiqar() {
+    RegDeleteKeyValueW(HKEY_CURRENT_USER, yoqilganKaliti, qiymatNomi);
     const LSTATUS r = RegDeleteKeyValueW(HKEY_CURRENT_USER, runKaliti, qiymatNomi);
     if (r != ERROR_SUCCESS && r != ERROR_FILE_NOT_FOUND) return xatoMatni(DWORD(r));
     return std::nullopt;

@@ -17,6 +17,7 @@ import unittest
 
 ARGS = None
 RUN = r"HKCU\Software\Microsoft\Windows\CurrentVersion\Run"
+TASDIQ = r"HKCU\Software\Microsoft\Windows\CurrentVersion\Explorer\StartupApproved\Run"
 
 
 def kut(shart, muddat=10.0, qadam=0.05):
@@ -296,6 +297,15 @@ class FirstLaunch(unittest.TestCase):
             d.oyna("^Harfnur$")
             d.ishlat("xdotool", "key", "shift+Tab", "space")
             self.assertTrue(kut(lambda: b"Harfnur" not in d.reg("query", RUN).stdout, 5), "the Run value stayed")
+            # Turned on again while Task Manager had it off: the user's choice wins.
+            d.reg("add", TASDIQ, "/v", "Harfnur", "/t", "REG_BINARY", "/d", "030000000000000000000000", "/f")
+            d.oyna("^Harfnur$")
+            d.ishlat("xdotool", "key", "shift+Tab", "space")
+            self.assertTrue(kut(lambda: b"harfnur.exe" in d.reg("query", RUN, "/v", "Harfnur").stdout, 5))
+            self.assertNotIn(b"Harfnur", d.reg("query", TASDIQ).stdout)
+            d.oyna("^Harfnur$")
+            d.ishlat("xdotool", "key", "shift+Tab", "space")
+            self.assertTrue(kut(lambda: b"Harfnur" not in d.reg("query", RUN).stdout, 5))
             d.oyna("^Harfnur$")
             d.ishlat("xdotool", "key", "Return")  # the default button hides the window
             self.assertTrue(kut(lambda: not d.ishlat("xdotool", "search", "--onlyvisible", "--name", "^Harfnur$").stdout, 3))
