@@ -9,10 +9,6 @@ set_property(TARGET ICU::uc APPEND PROPERTY INTERFACE_LINK_LIBRARIES ICU::data)
 
 add_link_options(-static -static-libgcc -static-libstdc++ $<$<CONFIG:Release>:-s>)
 
-# MinGW's GCC 12 warns of overlapping copies inside std::string's assignment
-# from a short literal, a known false alarm (GCC PR 105329).
-add_compile_options(-Wno-restrict)
-
 # Every program in one folder, as it is shipped and as the Windows CI job runs it.
 set(CMAKE_RUNTIME_OUTPUT_DIRECTORY ${PROJECT_BINARY_DIR}/bin)
 
