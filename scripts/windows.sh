@@ -126,7 +126,7 @@ done
 
 # --- The tests, as Windows programs under Wine, in a Wine prefix of our own.
 need wine wine64
-need xvfb openbox trayer xdotool x11-utils imagemagick  # the desktop of tests/e2e/windows_test.py
+need xvfb openbox xdotool x11-utils imagemagick  # the desktop of tests/e2e/windows_test.py
 export WINEPREFIX=$cache/wine WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 if [ ! -f "$WINEPREFIX/system.reg" ]; then
   echo "== Wine prefix (once)"

@@ -46,7 +46,6 @@ public:
         xabarniTingla(WM_DPICHANGED, qaytaQosh);
     }
     ~Belgi() override {
-        if (faolBelgi == this) faolBelgi = nullptr;
         if (qoshildi_) Shell_NotifyIconW(NIM_DELETE, &d_);
         if (d_.hIcon) DestroyIcon(d_.hIcon);
         if (faolMenyu == &bandlar_) faolMenyu = nullptr;
@@ -73,19 +72,9 @@ private:
     void yangila() {
         if (qoshildi_) {
             Shell_NotifyIconW(NIM_MODIFY, &d_);
-            return;
+        } else {
+            qoshildi_ = Shell_NotifyIconW(NIM_ADD, &d_);
         }
-        qoshildi_ = Shell_NotifyIconW(NIM_ADD, &d_);
-        // A tray host may dock the icon a moment later and miss its first
-        // picture (Wine's does): a new picture follows for a few seconds.
-        faolBelgi = this;
-        qaytaChizish_ = 4;
-        SetTimer(nullptr, 0, 1000, [](HWND, UINT, UINT_PTR id, DWORD) {
-            if (!faolBelgi || --faolBelgi->qaytaChizish_ <= 0) KillTimer(nullptr, id);
-            if (!faolBelgi) return;
-            faolBelgi->ikonaYangila();
-            Shell_NotifyIconW(NIM_MODIFY, &faolBelgi->d_);
-        });
     }
 
     void ikonaYangila() {
@@ -127,8 +116,6 @@ private:
     NOTIFYICONDATAW d_{};
     UINT taskbarQaytdi_ = 0;
     bool qoshildi_ = false;
-    int qaytaChizish_ = 0;
-    static inline Belgi* faolBelgi = nullptr;
     std::wstring sarlavha_ = L"\u00D6";
     std::vector<port::MenyuBandi> bandlar_;
 };
