@@ -37,6 +37,15 @@ class Ish:
     def __init__(self, tanishtirildi=True, harfnur=True, dpi=96):
         self.papka = tempfile.mkdtemp(prefix="harfnur-wine-")
         self.jarayonlar = []
+        self.xvfb = None
+        self.muhit = None
+        try:
+            self.kur(tanishtirildi, harfnur, dpi)
+        except BaseException:
+            self.yop()  # nothing left running when the desktop could not be set up
+            raise
+
+    def kur(self, tanishtirildi, harfnur, dpi):
         r, w = os.pipe()
         self.xvfb = subprocess.Popen(["Xvfb", "-displayfd", str(w), "-screen", "0", "1024x768x24", "-nolisten", "tcp"],
                                      pass_fds=(w,), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
@@ -158,7 +167,11 @@ class Ish:
         return sum(int(q.split(":")[0]) for q in out.splitlines() if "(224,255,51" in q.replace(" ", ""))
 
     def yop(self):
-        self.ishlat("wineserver", "-k")
+        if self.muhit:
+            try:
+                self.ishlat("wineserver", "-k")
+            except subprocess.TimeoutExpired:
+                pass
         for p in reversed(self.jarayonlar):
             p.terminate()
         for p in self.jarayonlar:
@@ -166,8 +179,9 @@ class Ish:
                 p.wait(5)
             except subprocess.TimeoutExpired:
                 p.kill()
-        self.xvfb.terminate()
-        self.xvfb.wait(5)
+        if self.xvfb:
+            self.xvfb.terminate()
+            self.xvfb.wait(5)
         shutil.rmtree(self.papka, ignore_errors=True)
 
 
