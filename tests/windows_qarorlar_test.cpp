@@ -68,6 +68,27 @@ TEST(TugmaXaritasi, EventsAndFlags) {
     for (std::size_t i = 0; i < qadamlar.size(); ++i) EXPECT_EQ(tasvir(x.otkaz(qadamlar[i].first)), qadamlar[i].second) << i;
 }
 
+TEST(TugmaXaritasi, APressAfterAMissedReleaseIsNew) {
+    TugmaXaritasi x;
+    const std::string S = std::to_string(hodisa::shiftBayrogi);
+    const std::vector<std::pair<HookTugmasi, std::string>> qadamlar = {
+        {bos(vk::chapShift, true, 10.0), "12/56/" + S},
+        {bos(vk::chapShift, true, 10.5), "-"},   // repeats after the keyboard delay...
+        {bos(vk::chapShift, true, 10.53), "-"},  // ...and at the repeat rate
+        {bos(vk::chapShift, true, 11.6), "-"},   // a long hold keeps repeating
+        // Its release went elsewhere; seconds later Shift goes down again.
+        {bos(vk::chapShift, true, 20.0), "12/56/" + S},
+        {bos(vk::chapShift, false, 20.1), "12/56/0"},
+        {bos('K', true, 30.0), "10/75/0"},
+        {bos('K', true, 40.0), "10/75/0"},       // the same for other keys
+        {bos('K', true, 40.5), "-"},
+        // Held without repeats (as X servers hold modifiers): its release still counts.
+        {bos(vk::chapAlt, true, 50.0), "12/58/" + std::to_string(altBayrogi)},
+        {bos(vk::chapAlt, false, 55.0), "12/58/0"},
+    };
+    for (std::size_t i = 0; i < qadamlar.size(); ++i) EXPECT_EQ(tasvir(x.otkaz(qadamlar[i].first)), qadamlar[i].second) << i;
+}
+
 TEST(TugmaXaritasi, OurOwnKeysAreNotSeen) {
     TugmaXaritasi x;
     HookTugmasi t = bos(vk::chapShift, true, 2.5);

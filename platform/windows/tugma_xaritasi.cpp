@@ -1,5 +1,7 @@
 #include "platform/windows/tugma_xaritasi.h"
 
+#include <cmath>
+
 #include "platform/windows/vk.h"
 
 namespace harfnur::windows_ {
@@ -46,8 +48,10 @@ std::optional<TugmaHodisasi> TugmaXaritasi::otkaz(const HookTugmasi& t) {
     if (t.bizniki) return std::nullopt;  // our own presses are neither taps nor held keys
     const std::uint32_t v = aniqVk(t.vk, t.skan, t.kengaytirilgan) & 0xFF;
     const bool edi = bosilgan_[v];
+    const bool takrormi = t.pastga && edi && std::abs(t.vaqt - oxirgi_[v]) < takrorChegarasi;
     bosilgan_[v] = t.pastga;
-    if (t.pastga && edi) return std::nullopt;  // auto-repeat of a held key
+    oxirgi_[v] = t.vaqt;
+    if (takrormi) return std::nullopt;  // auto-repeat of a held key
     const std::optional<std::uint16_t> kod = modifikatorKodi(v, t.skan, t.kengaytirilgan);
     if (kod) {
         if (!t.pastga && !edi) return std::nullopt;  // a release whose press we never saw

@@ -4,6 +4,7 @@
 // auto-repeats and the keys we post ourselves are dropped.
 #pragma once
 
+#include <array>
 #include <bitset>
 #include <cstdint>
 #include <optional>
@@ -32,9 +33,16 @@ public:
     std::optional<TugmaHodisasi> otkaz(const HookTugmasi& t);
     std::uint64_t bayroqlar() const;
 
+    // Auto-repeat follows a held key at least once a second (the longest
+    // keyboard delay); a press of a "held" key after a longer silence is a
+    // new press whose release the hook never saw (it went to a window of
+    // higher integrity, say).
+    static constexpr double takrorChegarasi = 1.1;
+
 private:
-    std::bitset<256> bosilgan_;  // by the left/right virtual key
-    bool qulf_ = false;          // Caps Lock, toggled by its presses
+    std::bitset<256> bosilgan_;     // by the left/right virtual key
+    std::array<double, 256> oxirgi_{};  // time of each key's last event
+    bool qulf_ = false;             // Caps Lock, toggled by its presses
 };
 
 // Flags of the modifiers beside Shift and Command, as the Linux backend uses.
