@@ -1,5 +1,8 @@
 #include "app/ilova.h"
 
+#include <algorithm>
+#include <cctype>
+
 #include "onboarding/tanishtiruv.h"
 #include "pipeline/jurnal.h"
 
@@ -7,6 +10,29 @@ namespace harfnur {
 
 bool joyiNotogrimi(const std::string& yol) {
     return yol.rfind("/Volumes/", 0) == 0 || yol.find("/AppTranslocation/") != std::string::npos;
+}
+
+bool zipIchidami(const std::string& yol) {
+    auto kichik = [](std::string s) {
+        for (char& c : s) c = char(std::tolower(static_cast<unsigned char>(c)));
+        return s;
+    };
+    auto raqammi = [](char c) { return c >= '0' && c <= '9'; };
+    std::size_t bosh = 0;
+    while (bosh <= yol.size()) {
+        const std::size_t oxir = std::min(yol.find_first_of("\\/", bosh), yol.size());
+        const std::string q = kichik(yol.substr(bosh, oxir - bosh));
+        bosh = oxir + 1;
+        if (oxir == yol.size()) break;  // the program's own name is no folder
+        if (q.rfind("temp", 0) == 0 && q.size() > 9 && q.ends_with(".zip")) {
+            std::size_t i = 4;
+            while (i < q.size() && raqammi(q[i])) ++i;
+            if (i > 4 && q[i] == '_') return true;
+        }
+        if (q.size() > 3 && q.rfind("7zo", 0) == 0) return true;
+        if (q.rfind("rar$ex", 0) == 0) return true;
+    }
+    return false;
 }
 
 Ilova::Ilova(const IlovaPlatformasi& p)
@@ -18,7 +44,7 @@ std::shared_ptr<Ilova> Ilova::yarat(const IlovaPlatformasi& p) { return std::sha
 
 void Ilova::ishgaTushdi() {
     const std::string yol = p_.ilova.dasturYoli();
-    if (joyiNotogrimi(yol)) {
+    if (p_.joyNotogrimi ? p_.joyNotogrimi(yol) : joyiNotogrimi(yol)) {
         p_.ilova.faollashtir();
         p_.ogohlantirish.korsat(p_.matnlar.joyXabari, p_.matnlar.joyIzohi, p_.matnlar.joyTugmasi);
         p_.ilova.tugat();

@@ -38,4 +38,9 @@ private:
 // Whether the program runs from a mounted disk image or a translocated copy.
 bool joyiNotogrimi(const std::string& yol);
 
+// Whether a Windows program runs from inside an archive: the temporary
+// folder Explorer (Temp1_x.zip), 7-Zip (7zO...) or WinRAR (Rar$EX...) opens
+// it from, which is gone once the archive window closes.
+bool zipIchidami(const std::string& yol);
+
 }  // namespace harfnur

@@ -23,6 +23,9 @@ struct IlovaPlatformasi {
     port::AvtoyuklashXizmati& avtoyuklash;
     port::TizimJurnali& tizimJurnali;
     PlatformaMatnlari matnlar = {};  // the macOS texts unless a platform says otherwise
+    // Whether the program runs from a place it must not; empty: the macOS
+    // check (a mounted disk image or a translocated copy).
+    bool (*joyNotogrimi)(const std::string& yol) = nullptr;
 };
 
 }  // namespace harfnur

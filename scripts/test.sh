@@ -37,3 +37,5 @@ echo "== tests"
 (cd build && ctest --no-tests=error --output-on-failure -j"$jobs")
 echo "== Debian package"
 bash scripts/paket_test.sh build
+echo "== Windows (cross-built, tested under Wine, packaged)"
+bash scripts/windows.sh

@@ -1,0 +1,160 @@
+// A small Windows program for the end-to-end tests under Wine:
+//   win_maydon maydon FILE TEXT FROM TO  a window "WinMaydon" with an edit field holding TEXT,
+//                                        FROM..TO selected; the field's text goes to FILE on every change
+//   win_maydon bufer-qoy                 text, "HTML Format" and a DIB on the clipboard
+//   win_maydon bufer-oqi                 every format on the clipboard: name, size, checksum
+//   win_maydon matn                      the clipboard's text
+#ifndef UNICODE
+#define UNICODE
+#endif
+#include <windows.h>
+#include <shellapi.h>
+
+#include <cstdint>
+#include <cstdio>
+#include <cstring>
+#include <string>
+
+namespace {
+
+std::string tor(const std::wstring& s) {
+    const int n = WideCharToMultiByte(CP_UTF8, 0, s.c_str(), int(s.size()), nullptr, 0, nullptr, nullptr);
+    std::string r(std::size_t(n), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, s.c_str(), int(s.size()), r.data(), n, nullptr, nullptr);
+    return r;
+}
+
+bool och() {
+    for (int i = 0; i < 50; ++i) {
+        if (OpenClipboard(nullptr)) return true;
+        Sleep(20);
+    }
+    return false;
+}
+
+void qoy(UINT tur, const void* p, std::size_t n) {
+    HGLOBAL g = GlobalAlloc(GMEM_MOVEABLE, n);
+    std::memcpy(GlobalLock(g), p, n);
+    GlobalUnlock(g);
+    SetClipboardData(tur, g);
+}
+
+std::uint32_t fnv(const unsigned char* p, std::size_t n) {
+    std::uint32_t h = 2166136261u;
+    for (std::size_t i = 0; i < n; ++i) h = (h ^ p[i]) * 16777619u;
+    return h;
+}
+
+int buferQoy() {
+    if (!och()) return 1;
+    EmptyClipboard();
+    const std::wstring matn = L"avvalgi matn: o\u2018zbekcha";
+    qoy(CF_UNICODETEXT, matn.c_str(), (matn.size() + 1) * sizeof(wchar_t));
+    const char html[] =
+        "Version:0.9\r\nStartHTML:00000097\r\nEndHTML:00000170\r\nStartFragment:00000131\r\nEndFragment:00000134\r\n"
+        "<html><body><!--StartFragment--><b>avvalgi</b><!--EndFragment--></body></html>";
+    qoy(RegisterClipboardFormatW(L"HTML Format"), html, sizeof html);
+    // A 4 x 4 DIB, one colour per row.
+    struct {
+        BITMAPINFOHEADER b;
+        std::uint32_t piksel[16];
+    } dib{};
+    dib.b.biSize = sizeof dib.b;
+    dib.b.biWidth = 4;
+    dib.b.biHeight = 4;
+    dib.b.biPlanes = 1;
+    dib.b.biBitCount = 32;
+    dib.b.biCompression = BI_RGB;
+    for (int i = 0; i < 16; ++i) dib.piksel[i] = 0x00E0FF33u + std::uint32_t(i / 4) * 0x10;
+    qoy(CF_DIB, &dib, sizeof dib);
+    CloseClipboard();
+    return 0;
+}
+
+int buferOqi() {
+    if (!och()) return 1;
+    for (UINT t = EnumClipboardFormats(0); t; t = EnumClipboardFormats(t)) {
+        wchar_t nom[256] = {};
+        if (t < 0xC000 || GetClipboardFormatNameW(t, nom, 256) <= 0) swprintf(nom, 256, L"#%u", t);
+        HANDLE h = GetClipboardData(t);
+        const auto* p = h ? static_cast<const unsigned char*>(GlobalLock(h)) : nullptr;
+        const std::size_t n = p ? GlobalSize(h) : 0;
+        std::printf("%s %zu %08x\n", tor(nom).c_str(), n, p ? fnv(p, n) : 0u);
+        if (p) GlobalUnlock(h);
+    }
+    CloseClipboard();
+    return 0;
+}
+
+int matn() {
+    if (!och()) return 1;
+    if (HANDLE h = GetClipboardData(CF_UNICODETEXT)) {
+        std::printf("%s", tor(static_cast<const wchar_t*>(GlobalLock(h))).c_str());
+        GlobalUnlock(h);
+    }
+    CloseClipboard();
+    return 0;
+}
+
+std::wstring fayl;
+HWND maydon;
+
+void saqla() {
+    const int n = GetWindowTextLengthW(maydon);
+    std::wstring s(std::size_t(n) + 1, L'\0');
+    GetWindowTextW(maydon, s.data(), n + 1);
+    s.resize(std::size_t(n));
+    const std::string u = tor(s);
+    const std::wstring vaqtincha = fayl + L".tmp";
+    if (FILE* f = _wfopen(vaqtincha.c_str(), L"wb")) {
+        std::fwrite(u.data(), 1, u.size(), f);
+        std::fclose(f);
+        MoveFileExW(vaqtincha.c_str(), fayl.c_str(), MOVEFILE_REPLACE_EXISTING);
+    }
+}
+
+LRESULT CALLBACK jarayon(HWND h, UINT x, WPARAM w, LPARAM l) {
+    if (x == WM_COMMAND && HIWORD(w) == EN_CHANGE) saqla();
+    if (x == WM_SETFOCUS) SetFocus(maydon);
+    if (x == WM_DESTROY) PostQuitMessage(0);
+    return DefWindowProcW(h, x, w, l);
+}
+
+int maydonOch(const wchar_t* yol, const wchar_t* matn, int bosh, int oxir) {
+    fayl = yol;
+    WNDCLASSW c{};
+    c.lpfnWndProc = jarayon;
+    c.hInstance = GetModuleHandleW(nullptr);
+    c.lpszClassName = L"WinMaydon";
+    c.hbrBackground = GetSysColorBrush(COLOR_WINDOW);
+    RegisterClassW(&c);
+    HWND o = CreateWindowW(L"WinMaydon", L"WinMaydon", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 100, 100, 480, 120, nullptr,
+                           nullptr, c.hInstance, nullptr);
+    maydon = CreateWindowW(L"EDIT", matn, WS_CHILD | WS_VISIBLE | WS_BORDER | ES_AUTOHSCROLL, 10, 20, 440, 28, o, nullptr,
+                           c.hInstance, nullptr);
+    saqla();
+    SetFocus(maydon);
+    SendMessageW(maydon, EM_SETSEL, WPARAM(bosh), LPARAM(oxir));
+    MSG m;
+    while (GetMessageW(&m, nullptr, 0, 0) > 0) {
+        TranslateMessage(&m);
+        DispatchMessageW(&m);
+    }
+    return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    const std::string buyruq = argc > 1 ? argv[1] : "";
+    if (buyruq == "bufer-qoy") return buferQoy();
+    if (buyruq == "bufer-oqi") return buferOqi();
+    if (buyruq == "matn") return matn();
+    if (buyruq == "maydon" && argc == 6) {
+        int n = 0;  // the text may be any script: the wide command line
+        wchar_t** w = CommandLineToArgvW(GetCommandLineW(), &n);
+        return maydonOch(w[2], w[3], std::atoi(argv[4]), std::atoi(argv[5]));
+    }
+    std::fprintf(stderr, "usage: win_maydon maydon FILE TEXT FROM TO | bufer-qoy | bufer-oqi | matn\n");
+    return 2;
+}

@@ -1,0 +1,396 @@
+#!/usr/bin/env python3
+"""End-to-end tests of harfnur.exe under Wine on Xvfb with real Windows programs.
+
+Starts Xvfb and openbox, makes a Wine prefix of its own, runs harfnur.exe
+in it and drives Wine's Notepad and a Win32 edit field with xdotool.
+"""
+import argparse
+import getpass
+import glob
+import os
+import shutil
+import subprocess
+import sys
+import tempfile
+import time
+import unittest
+
+ARGS = None
+RUN = r"HKCU\Software\Microsoft\Windows\CurrentVersion\Run"
+TASDIQ = r"HKCU\Software\Microsoft\Windows\CurrentVersion\Explorer\StartupApproved\Run"
+
+
+def kut(shart, muddat=10.0, qadam=0.05):
+    """Polls `shart` until it returns something truthy or `muddat` passes."""
+    oxir = time.time() + muddat
+    while time.time() < oxir:
+        r = shart()
+        if r:
+            return r
+        time.sleep(qadam)
+    return shart()
+
+
+class Ish:
+    """One desktop: X server, window manager, a Wine prefix and harfnur.exe."""
+
+    def __init__(self, tanishtirildi=True, harfnur=True, dpi=96):
+        self.papka = tempfile.mkdtemp(prefix="harfnur-wine-")
+        self.jarayonlar = []
+        self.xvfb = None
+        self.muhit = None
+        try:
+            self.kur(tanishtirildi, harfnur, dpi)
+        except BaseException:
+            self.yop()  # nothing left running when the desktop could not be set up
+            raise
+
+    def kur(self, tanishtirildi, harfnur, dpi):
+        r, w = os.pipe()
+        self.xvfb = subprocess.Popen(["Xvfb", "-displayfd", str(w), "-screen", "0", "1024x768x24", "-nolisten", "tcp"],
+                                     pass_fds=(w,), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        os.close(w)
+        raqam = b""
+        while not raqam.endswith(b"\n"):
+            b = os.read(r, 16)
+            if not b:
+                raise RuntimeError("Xvfb did not start")
+            raqam += b
+        os.close(r)
+        self.prefix = os.path.join(self.papka, "wine")
+        self.muhit = dict(os.environ, DISPLAY=":" + raqam.decode().strip(), WINEPREFIX=self.prefix, WINEDEBUG="-all",
+                          WINEDLLOVERRIDES="mscoree,mshtml=", LANG="C.UTF-8")
+        self.muhit.pop("WAYLAND_DISPLAY", None)
+        # No XEmbed tray host: Wine then shows the notification area in a
+        # window of its own ("Wine System Tray"), drawn and clicked reliably.
+        self.boshla(["openbox"])
+        self.boshla(["wineserver", "-p", "-f"])  # kept up between the wine calls
+        self.ishlat("wineboot", "-i", muddat=120)
+        self.uy = os.path.join(self.prefix, "drive_c", "users", getpass.getuser())
+        self.reg("add", r"HKCU\Software\Harfnur", "/v", "jurnal", "/t", "REG_DWORD", "/d", "1", "/f")
+        self.reg("add", r"HKCU\Software\Harfnur", "/v", "tanishtirildi", "/t", "REG_DWORD", "/d",
+                 "1" if tanishtirildi else "0", "/f")
+        self.reg("add", r"HKCU\Control Panel\Desktop", "/v", "LogPixels", "/t", "REG_DWORD", "/d", str(dpi), "/f")
+        self.harfnur = None
+        if harfnur:
+            self.harfnur = self.boshla(["wine", ARGS.harfnur])
+            kut(lambda: "Shift kuzatuvi boshlandi" in self.jurnal(), 20)
+
+    def boshla(self, buyruq, **kw):
+        p = subprocess.Popen(buyruq, env=self.muhit, stdout=kw.pop("stdout", subprocess.DEVNULL),
+                             stderr=subprocess.DEVNULL, **kw)
+        self.jarayonlar.append(p)
+        return p
+
+    def ishlat(self, *buyruq, muddat=30):
+        # Files, not pipes: Wine's services inherit the handles and would keep
+        # a pipe open long after the command has finished.
+        with tempfile.TemporaryFile() as chiqish, tempfile.TemporaryFile() as xato:
+            r = subprocess.run(list(buyruq), env=self.muhit, stdout=chiqish, stderr=xato, timeout=muddat)
+            chiqish.seek(0)
+            xato.seek(0)
+            return subprocess.CompletedProcess(r.args, r.returncode, chiqish.read(), xato.read())
+
+    def reg(self, *qolgan):
+        return self.ishlat("wine", "reg", *qolgan)
+
+    def jurnal(self):
+        try:
+            with open(os.path.join(self.uy, "AppData", "Local", "Harfnur", "Harfnur.log"), encoding="utf-8") as f:
+                return f.read()
+        except FileNotFoundError:
+            return ""
+
+    def xabarlar(self):
+        return [q[26:] for q in self.jurnal().splitlines()]
+
+    def oyna(self, nom):
+        def top():
+            r = self.ishlat("xdotool", "search", "--onlyvisible", "--name", nom).stdout.split()
+            return r[-1].decode() if r else None
+        w = kut(top, 20)
+        if not w:
+            raise AssertionError("no window named %s" % nom)
+        self.ishlat("xdotool", "windowactivate", "--sync", w)
+        kut(lambda: self.ishlat("xdotool", "getactivewindow").stdout.decode().strip() == w, 3)
+        time.sleep(0.3)
+        return w
+
+    def ikki_shift(self):
+        """Two quick taps of Shift, sent through XTEST like the user's own."""
+        n = len(self.xabarlar())
+        for _ in range(2):
+            self.ishlat("xdotool", "keydown", "Shift_L")
+            time.sleep(0.05)
+            self.ishlat("xdotool", "keyup", "Shift_L")
+            time.sleep(0.1)
+        return n
+
+    def ogirish_tugadi(self, n):
+        """Waits for the conversion started after log line n to finish."""
+        def tugadimi():
+            return any(s.startswith("nusxalandi") or s == "nusxalab bo'lmadi" for s in self.xabarlar()[n:])
+        kut(tugadimi, 10)
+        time.sleep(1.0)  # paste settle and restore
+        return [s for s in self.xabarlar()[n:] if not s.startswith("flagsChanged")]
+
+    def maydon(self, matn, bosh=0, oxir=0):
+        """The test suite's Win32 edit field; returns a reader of its text."""
+        yol = os.path.join(self.papka, "maydon-%d.txt" % len(self.jarayonlar))
+        self.boshla(["wine", ARGS.win_maydon, "maydon", yol, matn, str(bosh), str(oxir)])
+
+        def oqi():
+            try:
+                with open(yol, encoding="utf-8") as f:
+                    return f.read()
+            except FileNotFoundError:
+                return None
+        kut(lambda: oqi() == matn)
+        self.oyna("WinMaydon")
+        return oqi
+
+    def yopish(self, nom):
+        self.ishlat("wine", "taskkill", "/f", "/im", nom)
+        time.sleep(0.3)
+
+    def bufer(self):
+        return self.ishlat("wine", ARGS.win_maydon, "matn").stdout.decode("utf-8")
+
+    def rasm(self, nom):
+        yol = os.path.join(ARGS.rasmlar, nom)
+        self.ishlat("import", "-window", "root", yol)
+        return yol
+
+    def lime_soni(self, yol, kesim=None):
+        buyruq = ["convert", yol] + (["-crop", kesim] if kesim else []) + ["-format", "%c", "histogram:info:-"]
+        out = self.ishlat(*buyruq).stdout.decode()
+        return sum(int(q.split(":")[0]) for q in out.splitlines() if "(224,255,51" in q.replace(" ", ""))
+
+    def yop(self):
+        if self.muhit:
+            try:
+                self.ishlat("wineserver", "-k")
+            except subprocess.TimeoutExpired:
+                pass
+        for p in reversed(self.jarayonlar):
+            p.terminate()
+        for p in self.jarayonlar:
+            try:
+                p.wait(5)
+            except subprocess.TimeoutExpired:
+                p.kill()
+        if self.xvfb:
+            self.xvfb.terminate()
+            self.xvfb.wait(5)
+        shutil.rmtree(self.papka, ignore_errors=True)
+
+
+class Desktop(unittest.TestCase):
+    @classmethod
+    def setUpClass(cls):
+        cls.d = Ish()
+
+    @classmethod
+    def tearDownClass(cls):
+        cls.d.yop()
+
+    def notepad(self, nom, matn):
+        with open(os.path.join(self.d.prefix, "drive_c", nom), "w", encoding="utf-8-sig") as f:
+            f.write(matn)
+        self.d.boshla(["wine", "notepad", "C:\\" + nom])
+        self.d.oyna(nom)
+
+    def test_a_start_and_watch_lines(self):
+        x = self.d.xabarlar()
+        self.assertRegex(x[0], r"^ishga tushdi: [A-Z]:\\.*harfnur\.exe, ruxsat=true$")
+        self.assertEqual(x[1], "Shift kuzatuvi boshlandi")
+
+    def test_notepad_old_latin_whole_field(self):
+        self.notepad("eski.txt", "o'g'il shahar, choy")
+        self.d.ishlat("wine", ARGS.win_maydon, "bufer-qoy")
+        avval = self.d.bufer()
+        n = self.d.ikki_shift()
+        x = self.d.ogirish_tugadi(n)
+        self.assertEqual(x[0], "ikki marta Shift: ogirish boshlandi, ruxsat=true")
+        self.assertEqual(x[1], "nusxalandi: 19 belgi, o'zgaradi=true")
+        # Every Shift change was seen, with its flag.
+        qatorlar = self.d.xabarlar()[n:]
+        self.assertIn("flagsChanged kod=56 shift=true", qatorlar)
+        self.assertIn("flagsChanged kod=56 shift=false", qatorlar)
+        self.assertEqual(self.d.bufer(), avval)  # the clipboard came back
+        self.d.ishlat("xdotool", "key", "ctrl+a", "ctrl+c")
+        self.assertEqual(kut(lambda: self.d.bufer() == "öğil şahar, çoy" and self.d.bufer(), 3), "öğil şahar, çoy")
+        self.d.yopish("notepad.exe")
+
+    def test_notepad_cyrillic_through_the_self_test(self):
+        self.notepad("kirill.txt", "Тошкент шаҳри, ўзбек тили")
+        r = self.d.ishlat("wine", ARGS.harfnur, "--sinov-ikki-shift")
+        self.assertEqual(r.returncode, 0)
+        self.assertEqual(r.stdout.decode("utf-8").replace("\r\n", "\n"), "NATIJA: Toşkent şahri, özbek tili\n")
+        self.d.yopish("notepad.exe")
+
+    def test_selection_in_an_edit_field(self):
+        oqi = self.d.maydon("choy va sho'rva", 8, 15)  # "sho'rva" selected
+        n = self.d.ikki_shift()
+        x = self.d.ogirish_tugadi(n)
+        self.assertEqual(x[1], "nusxalandi: 7 belgi, o'zgaradi=true")
+        self.assertEqual(kut(lambda: oqi() == "choy va şörva" and oqi(), 3), "choy va şörva")
+        self.d.yopish("win_maydon.exe")
+
+    def test_clipboard_with_several_formats_comes_back_whole(self):
+        self.d.ishlat("wine", ARGS.win_maydon, "bufer-qoy")
+        avval = self.d.ishlat("wine", ARGS.win_maydon, "bufer-oqi").stdout.decode().splitlines()
+        kerak = [q for q in avval if q.rsplit(" ", 2)[0] in ("#13", "HTML Format", "#8")]
+        self.assertEqual(len(kerak), 3, avval)
+        oqi = self.d.maydon("sho'x", 0, -1)  # Wine's single-line edit has no Control+A: all selected
+        n = self.d.ikki_shift()
+        self.d.ogirish_tugadi(n)
+        self.assertEqual(kut(lambda: oqi() == "şöx" and oqi(), 3), "şöx")
+        keyin = self.d.ishlat("wine", ARGS.win_maydon, "bufer-oqi").stdout.decode().splitlines()
+        for q in kerak:
+            self.assertIn(q, keyin)
+        # The restore is kept out of clipboard history: it is in there already.
+        self.assertTrue(any(q.startswith("CanIncludeInClipboardHistory 4") for q in keyin), keyin)
+        self.d.yopish("win_maydon.exe")
+
+    def test_a_held_key_does_not_leak(self):
+        oqi = self.d.maydon("ko'cha", 0, -1)
+        self.d.ishlat("xdotool", "keydown", "Alt_L")  # held while Harfnur copies and pastes
+        try:
+            n = self.d.ikki_shift()
+            x = self.d.ogirish_tugadi(n)
+        finally:
+            self.d.ishlat("xdotool", "keyup", "Alt_L")
+        self.assertEqual(x[1], "nusxalandi: 6 belgi, o'zgaradi=true")
+        self.assertEqual(kut(lambda: oqi() == "köça" and oqi(), 3), "köça")
+        self.d.yopish("win_maydon.exe")
+
+    def test_typing_capitals_never_fires(self):
+        oqi = self.d.maydon("")
+        n = len(self.d.xabarlar())
+        self.d.ishlat("xdotool", "type", "--delay", "40", "Salom Toshkent VA SAMARQAND, O'zbekiston")
+        time.sleep(1.5)
+        self.assertEqual(oqi(), "Salom Toshkent VA SAMARQAND, O'zbekiston")
+        self.assertFalse([s for s in self.d.xabarlar()[n:] if s.startswith("ikki marta Shift")])
+        self.d.yopish("win_maydon.exe")
+
+    def test_one_instance(self):
+        r = self.d.ishlat("wine", ARGS.harfnur)
+        self.assertEqual(r.returncode, 0)
+        self.assertIsNone(self.d.harfnur.poll())  # the first one still runs
+
+    def test_version_on_the_console(self):
+        r = self.d.ishlat("wine", ARGS.harfnur, "--version")
+        self.assertEqual(r.returncode, 0)
+        self.assertRegex(r.stdout.decode(), r"^harfnur \d+\.\d+\.\d+\r?\n$")
+
+
+class FirstLaunch(unittest.TestCase):
+    def test_tray_menu_guide_window_and_login_item(self):
+        d = Ish(tanishtirildi=False, dpi=144)  # 150 %
+        try:
+            w = d.oyna("^Harfnur$")
+            time.sleep(0.5)
+            yol = d.rasm("e2e-win-guide.png")
+            self.assertGreater(d.lime_soni(yol), 84 * 84 // 2, "no lime logo tile on screen")
+            # The model's 500 points, scaled for the display.
+            kenglik = d.ishlat("xwininfo", "-id", w).stdout.decode()
+            self.assertIn("Width: 750\n", kenglik)
+            # The icon in Wine's notification area: the lime tile.
+            nuqta = kut(lambda: tray_nuqtasi(d), 8)
+            self.assertTrue(nuqta, "no lime icon in the notification area")
+            # The first launch registered the login item.
+            r = d.reg("query", RUN, "/v", "Harfnur").stdout.decode()
+            self.assertIn("harfnur.exe", r)
+            # Taps while our own window has the focus count, once.
+            n = d.ikki_shift()
+            d.ogirish_tugadi(n)
+            self.assertEqual(sum(x.startswith("ikki marta Shift") for x in d.xabarlar()[n:]), 1)
+            # The switch (before the default button in the tab order) turns the login item off.
+            d.oyna("^Harfnur$")
+            d.ishlat("xdotool", "key", "shift+Tab", "space")
+            self.assertTrue(kut(lambda: b"Harfnur" not in d.reg("query", RUN).stdout, 5), "the Run value stayed")
+            # Turned on again while Task Manager had it off: the user's choice wins.
+            d.reg("add", TASDIQ, "/v", "Harfnur", "/t", "REG_BINARY", "/d", "030000000000000000000000", "/f")
+            d.oyna("^Harfnur$")
+            d.ishlat("xdotool", "key", "shift+Tab", "space")
+            self.assertTrue(kut(lambda: b"harfnur.exe" in d.reg("query", RUN, "/v", "Harfnur").stdout, 5))
+            self.assertNotIn(b"Harfnur", d.reg("query", TASDIQ).stdout)
+            d.oyna("^Harfnur$")
+            d.ishlat("xdotool", "key", "shift+Tab", "space")
+            self.assertTrue(kut(lambda: b"Harfnur" not in d.reg("query", RUN).stdout, 5))
+            d.oyna("^Harfnur$")
+            d.ishlat("xdotool", "key", "Return")  # the default button hides the window
+            self.assertTrue(kut(lambda: not d.ishlat("xdotool", "search", "--onlyvisible", "--name", "^Harfnur$").stdout, 3))
+            # The tray menu: right click on the icon.
+            x, y = tray_nuqtasi(d)
+            oldin = d.rasm("e2e-win-tray.png")
+            d.ishlat("xdotool", "mousemove", str(x), str(y), "click", "3")
+            time.sleep(1.0)
+            menyu = d.rasm("e2e-win-tray-menu.png")
+            farq = d.ishlat("compare", "-metric", "AE", "-crop", "400x200+%d+%d" % (x, y), oldin, menyu,
+                            "null:").stderr.decode()
+            self.assertGreater(float(farq.split()[0]), 5000, "no menu at the tray icon")
+            # The settings entry (the second row, at 150 %) shows the one window again...
+            d.ishlat("xdotool", "mousemove", str(x + 100), str(y + 52), "click", "1")
+            korinadi = lambda: d.ishlat("xdotool", "search", "--onlyvisible", "--name", "^Harfnur$").stdout.split()
+            self.assertEqual(len(kut(korinadi, 5)), 1)
+            # ...and Control+Q there quits.
+            d.oyna("^Harfnur$")
+            d.ishlat("xdotool", "key", "ctrl+q")
+            self.assertEqual(d.harfnur.wait(10), 0)
+        finally:
+            d.yop()
+
+
+def tray_nuqtasi(d):
+    """The centre of the lime icon in Wine's notification-area window, or None."""
+    for q in d.ishlat("xwininfo", "-root", "-tree").stdout.decode().splitlines():
+        if '"Wine System Tray"' in q:
+            olcham, joy = q.split()[-2:]
+            w, h = [int(v) for v in olcham.split("+")[0].split("x")]
+            ox, oy = [int(v) for v in joy.lstrip("+").split("+")]
+            break
+    else:
+        return None
+    rasm = d.rasm("e2e-win-tray.png")
+    out = d.ishlat("convert", rasm, "-crop", "%dx%d+%d+%d" % (w, h, ox, oy), "+repage", "-fill", "black", "+opaque",
+                   "rgb(224,255,51)", "-fill", "white", "-opaque", "rgb(224,255,51)", "-trim", "-format",
+                   "%w %h %X %Y", "info:").stdout.decode().replace("+", "").split()
+    if len(out) != 4 or int(out[0]) < 8:
+        return None
+    iw, ih, ix, iy = [int(v) for v in out]
+    return ox + ix + iw // 2, oy + iy + ih // 2
+
+
+class ZipLocation(unittest.TestCase):
+    def test_run_from_inside_an_archive_is_refused(self):
+        d = Ish(harfnur=False)
+        try:
+            papka = os.path.join(d.uy, "AppData", "Local", "Temp", "Temp1_Harfnur-win64.zip", "Harfnur")
+            os.makedirs(papka)
+            exe = os.path.join(papka, "harfnur.exe")
+            shutil.copy(ARGS.harfnur, exe)
+            p = d.boshla(["wine", exe])
+            d.oyna("^Harfnur$")
+            d.rasm("e2e-win-zip-alert.png")
+            self.assertIsNone(p.poll())  # waits for the button
+            d.ishlat("xdotool", "key", "Return")
+            self.assertEqual(p.wait(15), 0)
+            self.assertEqual(d.jurnal(), "")  # no start line, nothing else
+            self.assertNotIn(b"Harfnur", d.reg("query", RUN).stdout)
+        finally:
+            d.yop()
+
+
+if __name__ == "__main__":
+    a = argparse.ArgumentParser()
+    a.add_argument("--harfnur", required=True)
+    a.add_argument("--win-maydon", required=True)
+    a.add_argument("--rasmlar", default=tempfile.gettempdir())
+    ARGS, qolgan = a.parse_known_args()
+    for kerak in ("Xvfb", "openbox", "wine", "wineboot", "wineserver", "xdotool", "xwininfo", "import",
+                  "convert", "compare"):
+        if not shutil.which(kerak):
+            sys.exit("missing %s: run scripts/windows.sh" % kerak)
+    unittest.main(argv=[sys.argv[0]] + qolgan, verbosity=2)

@@ -1,0 +1,184 @@
+// The Windows backend's decisions: what a hooked key means, which keys a
+// synthetic press becomes, and what a clipboard snapshot keeps.
+#include <gtest/gtest.h>
+
+#include "platform/windows/bufer_turlari.h"
+#include "platform/windows/tugma_ketma_ketligi.h"
+#include "platform/windows/tugma_xaritasi.h"
+#include "platform/windows/vk.h"
+
+namespace harfnur::windows_ {
+namespace {
+
+using Hodisalar = std::vector<TugmaHodisasi>;
+
+HookTugmasi bos(std::uint32_t v, bool pastga, double vaqt = 0, std::uint32_t skan = 0, bool keng = false) {
+    return {v, skan, keng, pastga, false, vaqt};
+}
+
+std::string tasvir(const std::optional<TugmaHodisasi>& h) {
+    if (!h) return "-";
+    return std::to_string(h->tur) + "/" + std::to_string(h->kod) + "/" + std::to_string(h->bayroqlar);
+}
+
+TEST(TugmaXaritasi, ModifierCodesLikeTheOtherDesktops) {
+    struct Q {
+        std::uint32_t vk, skan;
+        bool keng;
+        std::optional<std::uint16_t> kod;
+    };
+    const std::vector<Q> jadval = {
+        {vk::chapShift, 0x2A, false, 56}, {vk::ongShift, 0x36, false, 60},
+        {vk::shift, 0x2A, false, 56},     {vk::shift, 0x36, false, 60},  // generic Shift by scan code
+        {vk::chapBoshqarish, 0, false, 59}, {vk::ongBoshqarish, 0, true, 62},
+        {vk::boshqarish, 0x1D, false, 59},  {vk::boshqarish, 0x1D, true, 62},
+        {vk::chapAlt, 0, false, 58},        {vk::alt, 0x38, true, 61},
+        {vk::chapWin, 0, true, 55},         {vk::ongWin, 0, true, 54},
+        {vk::capsLock, 0x3A, false, 57},    {'A', 0x1E, false, std::nullopt},
+        {0x0D, 0x1C, false, std::nullopt},  {0xE7, 0, false, std::nullopt},  // VK_PACKET
+    };
+    for (const Q& q : jadval) EXPECT_EQ(modifikatorKodi(q.vk, q.skan, q.keng), q.kod) << std::hex << q.vk;
+}
+
+TEST(TugmaXaritasi, EventsAndFlags) {
+    TugmaXaritasi x;
+    constexpr auto S = hodisa::shiftBayrogi;
+    const std::vector<std::pair<HookTugmasi, std::string>> qadamlar = {
+        {bos(vk::chapShift, true, 1.0), "12/56/" + std::to_string(S)},
+        {bos(vk::chapShift, true, 1.1), "-"},                           // auto-repeat of the held Shift
+        {bos(vk::ongShift, true, 1.2, 0x36), "12/60/" + std::to_string(S)},
+        {bos(vk::chapShift, false, 1.3), "12/56/" + std::to_string(S)},  // the right one is still held
+        {bos(vk::ongShift, false, 1.4, 0x36), "12/60/0"},
+        {bos('A', true), "10/65/0"},
+        {bos('A', true), "-"},                                          // auto-repeat
+        {bos('A', false), "-"},                                         // releases are not watched
+        {bos('A', true), "10/65/0"},                                    // a new press after the release
+        {bos(vk::ongBoshqarish, true, 0, 0x1D, true), "12/62/" + std::to_string(boshqarishBayrogi)},
+        {bos('C', true), "10/67/" + std::to_string(boshqarishBayrogi)},
+        {bos(vk::boshqarish, false, 0, 0x1D, true), "12/62/0"},        // generic release of the right one
+        {bos(vk::chapWin, true), "12/55/" + std::to_string(hodisa::buyruqBayrogi)},
+        {bos(vk::chapWin, false), "12/55/0"},
+        {bos(vk::capsLock, true), "12/57/" + std::to_string(qulfBayrogi)},
+        {bos(vk::capsLock, false), "-"},
+        {bos(vk::alt, true, 0, 0x38, false), "12/58/" + std::to_string(qulfBayrogi | altBayrogi)},
+        {bos(vk::alt, false, 0, 0x38, false), "12/58/" + std::to_string(qulfBayrogi)},
+        {bos(vk::capsLock, true), "12/57/0"},
+        {bos(vk::ongAlt, false), "-"},  // a release whose press was never seen
+    };
+    for (std::size_t i = 0; i < qadamlar.size(); ++i) EXPECT_EQ(tasvir(x.otkaz(qadamlar[i].first)), qadamlar[i].second) << i;
+}
+
+TEST(TugmaXaritasi, APressAfterAMissedReleaseIsNew) {
+    TugmaXaritasi x;
+    const std::string S = std::to_string(hodisa::shiftBayrogi);
+    const std::vector<std::pair<HookTugmasi, std::string>> qadamlar = {
+        {bos(vk::chapShift, true, 10.0), "12/56/" + S},
+        {bos(vk::chapShift, true, 10.5), "-"},   // repeats after the keyboard delay...
+        {bos(vk::chapShift, true, 10.53), "-"},  // ...and at the repeat rate
+        {bos(vk::chapShift, true, 11.6), "-"},   // a long hold keeps repeating
+        // Its release went elsewhere; seconds later Shift goes down again.
+        {bos(vk::chapShift, true, 20.0), "12/56/" + S},
+        {bos(vk::chapShift, false, 20.1), "12/56/0"},
+        {bos('K', true, 30.0), "10/75/0"},
+        {bos('K', true, 40.0), "10/75/0"},       // the same for other keys
+        {bos('K', true, 40.5), "-"},
+        // Held without repeats (as X servers hold modifiers): its release still counts.
+        {bos(vk::chapAlt, true, 50.0), "12/58/" + std::to_string(altBayrogi)},
+        {bos(vk::chapAlt, false, 55.0), "12/58/0"},
+    };
+    for (std::size_t i = 0; i < qadamlar.size(); ++i) EXPECT_EQ(tasvir(x.otkaz(qadamlar[i].first)), qadamlar[i].second) << i;
+}
+
+TEST(TugmaXaritasi, OurOwnKeysAreNotSeen) {
+    TugmaXaritasi x;
+    HookTugmasi t = bos(vk::chapShift, true, 2.5);
+    t.bizniki = true;
+    EXPECT_FALSE(x.otkaz(t));
+    EXPECT_EQ(x.bayroqlar(), 0u);  // nor counted as held
+    t.bizniki = false;
+    const auto h = x.otkaz(t);
+    ASSERT_TRUE(h);
+    EXPECT_DOUBLE_EQ(h->vaqt, 2.5);
+    HookTugmasi qoy = bos(vk::chapShift, false);
+    qoy.bizniki = true;  // our lift of the held key around a press
+    EXPECT_FALSE(x.otkaz(qoy));
+    EXPECT_EQ(x.bayroqlar(), hodisa::shiftBayrogi);  // the user still holds it
+}
+
+TEST(Terminallar, ClassNames) {
+    for (const char* s : {"ConsoleWindowClass", "CASCADIA_HOSTING_WINDOW_CLASS", "mintty", "MinTTY", "VirtualConsoleClass"})
+        EXPECT_TRUE(terminalSinfimi(s)) << s;
+    for (const char* s : {"Notepad", "Edit", "Chrome_WidgetWin_1", "mintty2", "", "ConsoleWindow"})
+        EXPECT_FALSE(terminalSinfimi(s)) << s;
+}
+
+using K = std::vector<KiritishTugmasi>;
+constexpr std::uint16_t LC = vk::chapBoshqarish, LS = vk::chapShift, RA = vk::ongAlt, LW = vk::chapWin, N = vk::niqob;
+
+TEST(BosishKetmaKetligi, Table) {
+    struct Q {
+        const char* nom;
+        std::uint16_t kod;
+        std::uint64_t bayroqlar;
+        bool terminal;
+        std::vector<std::uint16_t> ushlangan;
+        K kutilgan;
+    };
+    const auto B = hodisa::buyruqBayrogi;
+    const std::vector<Q> jadval = {
+        {"copy", hodisa::kodC, B, false, {}, {{LC, true}, {'C', true}, {'C', false}, {LC, false}}},
+        {"paste", hodisa::kodV, B, false, {}, {{LC, true}, {'V', true}, {'V', false}, {LC, false}}},
+        {"select all", hodisa::kodA, B, false, {}, {{LC, true}, {'A', true}, {'A', false}, {LC, false}}},
+        {"terminal copy", hodisa::kodC, B, true, {},
+         {{LC, true}, {LS, true}, {'C', true}, {'C', false}, {LS, false}, {LC, false}}},
+        {"terminal select all", hodisa::kodA, B, true, {}, {}},
+        {"unknown key", 12, B, false, {}, {}},
+        {"held Shift lifted and put back", hodisa::kodV, B, false, {LS},
+         {{LS, false}, {LC, true}, {'V', true}, {'V', false}, {LC, false}, {LS, true}}},
+        {"held right Alt: no lone Alt release", hodisa::kodC, B, false, {RA},
+         {{N, true}, {N, false}, {RA, false}, {LC, true}, {'C', true}, {'C', false}, {LC, false}, {RA, true},
+          {N, true}, {N, false}}},
+        {"held Windows key", hodisa::kodC, B, false, {LW},
+         {{N, true}, {N, false}, {LW, false}, {LC, true}, {'C', true}, {'C', false}, {LC, false}, {LW, true},
+          {N, true}, {N, false}}},
+        {"no flags", hodisa::kodC, 0, false, {}, {{'C', true}, {'C', false}}},
+    };
+    for (const Q& q : jadval) EXPECT_EQ(bosishKetmaKetligi(q.kod, q.bayroqlar, q.terminal, q.ushlangan), q.kutilgan) << q.nom;
+}
+
+TEST(BufferTurlari, WhatASnapshotKeeps) {
+    const BuferTuri matn{13, ""}, ansi{1, ""}, oem{7, ""}, lokal{16, ""}, dib{8, ""}, dib5{17, ""}, bitmap{2, ""},
+        emf{14, ""}, mf{3, ""}, html{0xC0A1, "HTML Format"}, rtf{0xC0B2, "Rich Text Format"},
+        ole{0xC00F, "DataObject"}, olep{0xC010, "Ole Private Data"}, xususiy{0x201, ""}, gdi{0x300, ""}, hdrop{15, ""};
+    struct Q {
+        const char* nom;
+        std::vector<BuferTuri> berilgan, kutilgan;
+    };
+    const std::vector<Q> jadval = {
+        {"text with its synthesized twins", {matn, lokal, ansi, oem}, {matn, lokal}},
+        {"ANSI source: Unicode is made from it", {ansi, lokal, matn, oem}, {ansi, lokal}},
+        {"browser copy", {html, rtf, matn, lokal, ansi, oem}, {html, rtf, matn, lokal}},
+        {"bitmap source: only its DIB comes back", {bitmap, dib, dib5}, {dib}},
+        {"DIB source", {dib, bitmap, dib5}, {dib}},
+        {"metafiles are handles", {emf, mf, matn}, {matn}},
+        {"OLE bookkeeping left out", {ole, olep, html, matn}, {html, matn}},
+        {"private and GDI ranges left out", {xususiy, gdi, hdrop}, {hdrop}},
+        {"repeated entries once", {matn, matn, html, html}, {matn, html}},
+        {"empty", {}, {}},
+    };
+    for (const Q& q : jadval) EXPECT_EQ(saqlanadiganTurlar(q.berilgan), q.kutilgan) << q.nom;
+}
+
+TEST(BufferTurlari, NamesGoBothWays) {
+    for (const BuferTuri& t : {BuferTuri{13, ""}, BuferTuri{8, ""}, BuferTuri{0, "HTML Format"}}) {
+        const auto qaytgan = turOqi(turYozuvi(t));
+        ASSERT_TRUE(qaytgan) << turYozuvi(t);
+        EXPECT_EQ(*qaytgan, t);
+    }
+    EXPECT_EQ(turYozuvi({13, ""}), "#13");
+    EXPECT_EQ(turYozuvi({0xC0A1, "HTML Format"}), "HTML Format");
+    for (const char* yomon : {"", "#", "#x", "#13x", "#0", "#49152", "#-1"}) EXPECT_FALSE(turOqi(yomon)) << yomon;
+}
+
+}  // namespace
+}  // namespace harfnur::windows_
