@@ -246,6 +246,28 @@ TEST_F(Cli, BinaryLookingFilesAreLeftAloneUnlessAsked) {
     EXPECT_EQ(oqi(f), std::string("PNG\0\0şʼo", 10));
 }
 
+// Names pass as UTF-8 bytes, in and out, whatever the system's code page.
+TEST_F(Cli, NamesBeyondAscii) {
+    const std::string a = fayl("шаҳар ö.txt", "sho'x\n");
+    Natija n = ishlat(q(a));
+    EXPECT_EQ(n.kod, 0) << n.xato;
+    EXPECT_EQ(n.chiqish, "şöx\n");
+    n = ishlat("-i.bak " + q(a));
+    EXPECT_EQ(n.kod, 0) << n.xato;
+    EXPECT_EQ(oqi(a), "şöx\n");
+    EXPECT_EQ(oqi(a + ".bak"), "sho'x\n");
+    n = ishlat(q(a) + " -o " + q(utf8(papka_ / yol("чиқиш.txt"))));
+    EXPECT_EQ(n.kod, 0) << n.xato;
+    EXPECT_EQ(oqi(papka_ / yol("чиқиш.txt")), "şöx\n");
+    EXPECT_EQ(royxat(), "чиқиш.txt шаҳар ö.txt шаҳар ö.txt.bak ");
+    n = ishlat("-i " + q(a) + " " + q(a + ".bak"));  // two names, two files
+    EXPECT_EQ(n.kod, 0) << n.xato;
+    EXPECT_EQ(oqi(a + ".bak"), "şöx\n");
+    n = ishlat("йўқ.txt");
+    EXPECT_EQ(n.kod, 1);
+    EXPECT_EQ(n.xato, "harfnur-ogir: йўқ.txt: No such file or directory\n");
+}
+
 std::string utf16(const std::u16string& s, bool katta) {
     std::string r;
     for (char16_t c : s) {

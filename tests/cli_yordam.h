@@ -50,11 +50,22 @@ protected:
         std::filesystem::remove_all(papka_, e);
     }
 
-    std::string fayl(const std::string& nom, const std::string& mazmun) {
-        const std::filesystem::path p = papka_ / nom;
-        std::ofstream(p, std::ios::binary) << mazmun;
-        return p.string();
+    // Names are UTF-8 both ways, as the program takes them (Windows would
+    // read a narrow name in its ANSI code page).
+    static std::filesystem::path yol(const std::string& s) {
+        return std::filesystem::path(std::u8string(s.begin(), s.end()));
     }
+    static std::string utf8(const std::filesystem::path& p) {
+        const std::u8string s = p.u8string();
+        return std::string(s.begin(), s.end());
+    }
+
+    std::string fayl(const std::string& nom, const std::string& mazmun) {
+        const std::filesystem::path p = papka_ / yol(nom);
+        std::ofstream(p, std::ios::binary) << mazmun;
+        return utf8(p);
+    }
+    static std::string oqi(const std::string& p) { return oqi(yol(p)); }
     static std::string oqi(const std::filesystem::path& p) {
         std::ifstream f(p, std::ios::binary);
         std::stringstream s;
@@ -82,7 +93,11 @@ protected:
         const std::string muhit = teng == std::string::npos ? "" : oldin.substr(0, teng);
         if (!muhit.empty()) ::_putenv_s(muhit.c_str(), oldin.substr(teng + 1).c_str());
         // cmd.exe drops the outer quotes of the whole line and keeps the inner ones.
-        const int kod = std::system(('"' + q(dastur()) + " " + argumentlar + yonalish + '"').c_str());
+        const std::string buyruq = '"' + q(dastur()) + " " + argumentlar + yonalish + '"';
+        std::wstring keng(buyruq.size(), L'\0');
+        keng.resize(std::size_t(::MultiByteToWideChar(CP_UTF8, 0, buyruq.data(), int(buyruq.size()), keng.data(),
+                                                      int(keng.size()))));
+        const int kod = ::_wsystem(keng.c_str());
         if (!muhit.empty()) ::_putenv_s(muhit.c_str(), "");
 #else
         const int holat = std::system((oldin + " " + q(dastur()) + " " + argumentlar + yonalish).c_str());
@@ -98,7 +113,7 @@ protected:
     std::string royxat() const {
         std::string r;
         std::vector<std::string> nomlar;
-        for (const auto& e : std::filesystem::directory_iterator(papka_)) nomlar.push_back(e.path().filename().string());
+        for (const auto& e : std::filesystem::directory_iterator(papka_)) nomlar.push_back(utf8(e.path().filename()));
         std::sort(nomlar.begin(), nomlar.end());
         for (const auto& n : nomlar) r += n + " ";
         return r;
