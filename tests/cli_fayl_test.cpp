@@ -246,6 +246,22 @@ TEST_F(Cli, BinaryLookingFilesAreLeftAloneUnlessAsked) {
     EXPECT_EQ(oqi(f), std::string("PNG\0\0şʼo", 10));
 }
 
+// The null device takes the output as it stands: no file appears beside it.
+TEST_F(Cli, OutputToTheNullDevice) {
+#ifdef _WIN32
+    const std::string hech = "NUL";
+#else
+    const std::string hech = "/dev/null";
+#endif
+    const std::string a = fayl("a.txt", "choy\n");
+    for (const std::string& v : {std::string(), std::string("-l ")}) {
+        const Natija n = ishlat(v + q(a) + " -o " + hech);
+        EXPECT_EQ(n.kod, 0) << v;
+        EXPECT_EQ(n.xato, "") << v;
+    }
+    EXPECT_EQ(royxat(), "a.txt ");
+}
+
 // Names pass as UTF-8 bytes, in and out, whatever the system's code page.
 TEST_F(Cli, NamesBeyondAscii) {
     const std::string a = fayl("шаҳар ö.txt", "sho'x\n");

@@ -72,7 +72,21 @@ int faylniOch(const std::string& yol, int bayroqlar, int huquq) {
 
 int holatiniOl(const std::string& yol, struct stat& h) {
     struct _stat64 w;
-    if (::_wstat64(kengga(yol).c_str(), &w) != 0) return -1;
+    if (::_wstat64(kengga(yol).c_str(), &w) != 0) {
+        // A device (NUL, CON, COM1) has no file to stat, but opens.
+        const int e = errno;
+        const HANDLE d = ::CreateFileW(kengga(yol).c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                       OPEN_EXISTING, 0, nullptr);
+        const DWORD tur = d == INVALID_HANDLE_VALUE ? FILE_TYPE_UNKNOWN : ::GetFileType(d);
+        if (d != INVALID_HANDLE_VALUE) ::CloseHandle(d);
+        if (tur != FILE_TYPE_CHAR && tur != FILE_TYPE_PIPE) {
+            errno = e;
+            return -1;
+        }
+        h = {};
+        h.st_mode = tur == FILE_TYPE_CHAR ? _S_IFCHR : _S_IFIFO;
+        return 0;
+    }
     h = {};
     h.st_dev = w.st_dev;
     h.st_mode = w.st_mode;
