@@ -1,9 +1,7 @@
 # Harfnur-<version>-win64.exe (NSIS, installs for the current user only) and
 # a portable ZIP with the same files. harfnur.exe is installed here, not by
 # platform/windows, so that packaging stays in one place.
-if(TARGET harfnur-ogir)
-  install(TARGETS harfnur-ogir RUNTIME DESTINATION .)
-endif()
+install(TARGETS harfnur-ogir RUNTIME DESTINATION .)
 if(TARGET harfnur)
   install(TARGETS harfnur RUNTIME DESTINATION .)
   set(CPACK_PACKAGE_EXECUTABLES harfnur Harfnur)  # the Start menu entry

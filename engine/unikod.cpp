@@ -6,8 +6,13 @@
 #include <unicode/ustring.h>
 #include <unicode/utext.h>
 
+#ifdef _WIN32
+#include <pthread.h>
+#endif
+
 #include <cstdlib>
 #include <memory>
+#include <vector>
 
 namespace harfnur::unikod {
 namespace {
@@ -57,16 +62,44 @@ struct BrkYopuvchi {
     void operator()(UBreakIterator* b) const { ubrk_close(b); }
 };
 
+UBreakIterator* yangiIterator() {
+    UErrorCode e = U_ZERO_ERROR;
+    UBreakIterator* b = ubrk_open(UBRK_CHARACTER, "", nullptr, 0, &e);
+    if (U_FAILURE(e)) icuXatosi();
+    return b;
+}
+
+#ifdef _WIN32
+// MinGW's emulated thread-local storage frees a thread's variables before
+// their destructors run, so a thread_local with a destructor crashes the
+// thread's exit. There a thread's state lives on the heap, under a thread key
+// whose destructor frees it.
+struct IpHolati {
+    std::unique_ptr<UBreakIterator, BrkYopuvchi> bi{yangiIterator()};
+    std::vector<std::size_t> ch;
+};
+IpHolati& ipHolati() {
+    static const pthread_key_t kalit = [] {
+        pthread_key_t k;
+        if (pthread_key_create(&k, [](void* h) { delete static_cast<IpHolati*>(h); }) != 0) icuXatosi();
+        return k;
+    }();
+    thread_local IpHolati* h = nullptr;  // a plain pointer: nothing to destroy
+    if (!h) {
+        h = new IpHolati;
+        pthread_setspecific(kalit, h);
+    }
+    return *h;
+}
+
+UBreakIterator* iterator() { return ipHolati().bi.get(); }
+#else
 // One break iterator per thread: opening one costs far more than using it.
 UBreakIterator* iterator() {
-    thread_local std::unique_ptr<UBreakIterator, BrkYopuvchi> bi = [] {
-        UErrorCode e = U_ZERO_ERROR;
-        UBreakIterator* b = ubrk_open(UBRK_CHARACTER, "", nullptr, 0, &e);
-        if (U_FAILURE(e)) icuXatosi();
-        return std::unique_ptr<UBreakIterator, BrkYopuvchi>(b);
-    }();
+    thread_local std::unique_ptr<UBreakIterator, BrkYopuvchi> bi(yangiIterator());
     return bi.get();
 }
+#endif
 
 }  // namespace
 
@@ -111,7 +144,11 @@ void klasterlar(std::string_view t, std::vector<std::size_t>& chegaralar) {
 }
 
 std::size_t birinchiKlaster(std::string_view t) {
+#ifdef _WIN32
+    std::vector<std::size_t>& ch = ipHolati().ch;
+#else
     thread_local std::vector<std::size_t> ch;
+#endif
     klasterlar(t, ch);
     return ch.empty() ? 0 : ch.front();
 }

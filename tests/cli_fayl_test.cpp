@@ -1,9 +1,11 @@
 // harfnur-ogir on files: pieces on several threads, -o, -i, --check, encodings,
 // and failures that must leave every original as it was.
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <utime.h>
-
-#include <fcntl.h>
+#ifndef _WIN32
+#include <sys/wait.h>
+#endif
 
 #include <csignal>
 #include <functional>
@@ -61,11 +63,13 @@ TEST_F(Cli, ThreadsGiveTheBytesOfTheWholeConversion) {
                 ASSERT_EQ(n.kod, 0) << n.xato;
                 ASSERT_EQ(n.xato, "");
                 ASSERT_EQ(n.chiqish, kutilgan) << matn.substr(0, 40) << " qism " << qism << " " << j;
+#ifndef _WIN32
                 // Standard input that is no file: read whole, then the same pieces.
                 const std::string chiqish = (papka_ / "pipe").string();
                 const std::string b = "cat " + q(f) + " | " + muhit + " " + q(HARFNUR_OGIR) + " " + j + " >" + q(chiqish);
                 ASSERT_EQ(std::system(b.c_str()), 0);
                 ASSERT_EQ(oqi(chiqish), kutilgan) << "pipe, " << matn.substr(0, 40) << " qism " << qism << " " << j;
+#endif
             }
         }
     }
@@ -90,18 +94,26 @@ TEST_F(Cli, ThreadsKeepTheOrderOfManyFiles) {
 TEST_F(Cli, OutputFileIsWrittenWhole) {
     const std::string a = fayl("a.txt", "choy\n"), b = fayl("b.txt", "чой\n");
     const std::string o = fayl("o.txt", "old");
+#ifndef _WIN32
     ::chmod(o.c_str(), 0640);
+#endif
     Natija n = ishlat(q(a) + " -o " + q(o) + " " + q(b));
     EXPECT_EQ(n.kod, 0);
     EXPECT_EQ(oqi(o), "çoy\nçoy\n");
+#ifndef _WIN32
     EXPECT_EQ(fs::status(o).permissions() & fs::perms::all, fs::perms(0640));
+#endif
     n = ishlat("--output=" + q((papka_ / "yangi.txt").string()), "sh");
     EXPECT_EQ(oqi(papka_ / "yangi.txt"), "ş");
     n = ishlat("-l -o " + q((papka_ / "yangi.txt").string()), "sh\nшаҳар\n");
     EXPECT_EQ(oqi(papka_ / "yangi.txt"), "ş\nşahar\n");
     EXPECT_EQ(royxat(), "a.txt b.txt o.txt yangi.txt ");
     // The output naming an input, directly or through a link: nothing done.
+#ifdef _WIN32
+    fs::create_hard_link(a, papka_ / "havola");
+#else
     fs::create_symlink(a, papka_ / "havola");
+#endif
     for (const std::string& chiqish : {a, (papka_ / "havola").string()}) {
         n = ishlat(q(a) + " -o " + q(chiqish));
         EXPECT_EQ(n.kod, 2);
@@ -110,6 +122,7 @@ TEST_F(Cli, OutputFileIsWrittenWhole) {
     }
 }
 
+#ifndef _WIN32
 // A FIFO (like /dev/null or a terminal) is written as it stands: renaming a
 // temporary file over it would replace the node with a plain file. In place,
 // such a file is refused.
@@ -129,10 +142,13 @@ TEST_F(Cli, OutputToANodeThatIsNoRegularFile) {
     EXPECT_EQ(n.xato, "harfnur-ogir: " + fifo + ": not a regular file; not converted in place\n");
     EXPECT_TRUE(fs::is_fifo(fifo));
 }
+#endif
 
 TEST_F(Cli, InPlaceRewritesOnlyWhatChanges) {
     const std::string a = fayl("a.txt", "o'g'il\n"), b = fayl("b.txt", "ming\n"), c = fayl("c.txt", "шаҳар\n");
+#ifndef _WIN32
     ::chmod(a.c_str(), 0604);
+#endif
     struct utimbuf eski{1000000000, 1000000000};
     ::utime(b.c_str(), &eski);
     const auto bInode = fs::hard_link_count(b);
@@ -143,11 +159,13 @@ TEST_F(Cli, InPlaceRewritesOnlyWhatChanges) {
     EXPECT_EQ(n.xato, "");
     EXPECT_EQ(oqi(a), "öğil\n");
     EXPECT_EQ(oqi(c), "şahar\n");
-    EXPECT_EQ(fs::status(a).permissions() & fs::perms::all, fs::perms(0604));
     // Unchanged text: the very same file, its time untouched.
     struct stat bKeyin;
     ::stat(b.c_str(), &bKeyin);
+#ifndef _WIN32
+    EXPECT_EQ(fs::status(a).permissions() & fs::perms::all, fs::perms(0604));
     EXPECT_EQ(bKeyin.st_ino, bOldin.st_ino);
+#endif
     EXPECT_EQ(bKeyin.st_mtime, 1000000000);
     EXPECT_EQ(fs::hard_link_count(b), bInode);
     EXPECT_EQ(royxat(), "a.txt b.txt c.txt ");
@@ -166,6 +184,7 @@ TEST_F(Cli, InPlaceKeepsTheOriginalWithASuffix) {
     }
 }
 
+#ifndef _WIN32  // symlinks there need a privilege
 TEST_F(Cli, InPlaceThroughASymlinkReplacesItsTarget) {
     fs::create_directories(papka_ / "ichki");
     const std::string nishon = fayl("ichki/asl.txt", "choy\n");
@@ -177,10 +196,15 @@ TEST_F(Cli, InPlaceThroughASymlinkReplacesItsTarget) {
     EXPECT_EQ(oqi(nishon), "çoy\n");
     EXPECT_EQ(royxat(), "havola.txt ichki ");
 }
+#endif
 
 TEST_F(Cli, SameFileNamedTwiceIsRefused) {
     const std::string a = fayl("a.txt", "choy\n");
+#ifdef _WIN32
+    fs::create_hard_link(a, papka_ / "b.txt");  // one file index on one volume
+#else
     fs::create_symlink(a, papka_ / "b.txt");
+#endif
     const std::string b = (papka_ / "b.txt").string();
     for (const std::string& ikkinchi : {a, b}) {
         const Natija n = ishlat("-i " + q(a) + " " + q(ikkinchi));
@@ -222,6 +246,44 @@ TEST_F(Cli, BinaryLookingFilesAreLeftAloneUnlessAsked) {
     EXPECT_EQ(oqi(f), std::string("PNG\0\0şʼo", 10));
 }
 
+// The null device takes the output as it stands: no file appears beside it.
+TEST_F(Cli, OutputToTheNullDevice) {
+#ifdef _WIN32
+    const std::string hech = "NUL";
+#else
+    const std::string hech = "/dev/null";
+#endif
+    const std::string a = fayl("a.txt", "choy\n");
+    for (const std::string& v : {std::string(), std::string("-l ")}) {
+        const Natija n = ishlat(v + q(a) + " -o " + hech);
+        EXPECT_EQ(n.kod, 0) << v;
+        EXPECT_EQ(n.xato, "") << v;
+    }
+    EXPECT_EQ(royxat(), "a.txt ");
+}
+
+// Names pass as UTF-8 bytes, in and out, whatever the system's code page.
+TEST_F(Cli, NamesBeyondAscii) {
+    const std::string a = fayl("шаҳар ö.txt", "sho'x\n");
+    Natija n = ishlat(q(a));
+    EXPECT_EQ(n.kod, 0) << n.xato;
+    EXPECT_EQ(n.chiqish, "şöx\n");
+    n = ishlat("-i.bak " + q(a));
+    EXPECT_EQ(n.kod, 0) << n.xato;
+    EXPECT_EQ(oqi(a), "şöx\n");
+    EXPECT_EQ(oqi(a + ".bak"), "sho'x\n");
+    n = ishlat(q(a) + " -o " + q(utf8(papka_ / yol("чиқиш.txt"))));
+    EXPECT_EQ(n.kod, 0) << n.xato;
+    EXPECT_EQ(oqi(papka_ / yol("чиқиш.txt")), "şöx\n");
+    EXPECT_EQ(royxat(), "чиқиш.txt шаҳар ö.txt шаҳар ö.txt.bak ");
+    n = ishlat("-i " + q(a) + " " + q(a + ".bak"));  // two names, two files
+    EXPECT_EQ(n.kod, 0) << n.xato;
+    EXPECT_EQ(oqi(a + ".bak"), "şöx\n");
+    n = ishlat("йўқ.txt");
+    EXPECT_EQ(n.kod, 1);
+    EXPECT_EQ(n.xato, "harfnur-ogir: йўқ.txt: No such file or directory\n");
+}
+
 std::string utf16(const std::u16string& s, bool katta) {
     std::string r;
     for (char16_t c : s) {
@@ -254,9 +316,12 @@ TEST_F(Cli, OtherEncodingsThroughFrom) {
     // "Шаҳар чой" in windows-1251 has no ҳ: "Шахар чой".
     const std::string cp1251 = "\xD8\xE0\xF5\xE0\xF0 \xF7\xEE\xE9\n";
     const std::string f = fayl("eski.txt", cp1251);
-    Natija n = ishlat("--from windows-1251 " + q(f));
+    Natija n;
+#ifndef _WIN32  // the Windows build's ICU data carries no converter tables
+    n = ishlat("--from windows-1251 " + q(f));
     EXPECT_EQ(n.kod, 0);
     EXPECT_EQ(n.chiqish, "Şaxar çoy\n");
+#endif
     // Without it the bytes pass unchanged, with one warning naming the file.
     std::string kop;
     for (int i = 0; i < 20; ++i) kop += cp1251;
@@ -277,9 +342,10 @@ TEST_F(Cli, FailedWritesLeaveTheOriginal) {
     std::string katta;
     while (katta.size() < 300000) katta += "o'g'il shahar choy\n";
     const std::string f = fayl("katta.txt", katta), k = fayl("kichik.txt", "sh\n");
-
+    Natija n;
+#ifndef _WIN32
     // A size limit: writes past 100 KB fail in this child.
-    Natija n = ishlat("-i " + q(f) + " " + q(k), "", "", "ulimit -f 100;");
+    n = ishlat("-i " + q(f) + " " + q(k), "", "", "ulimit -f 100;");
     EXPECT_EQ(n.kod, 1);
     EXPECT_EQ(n.xato, "harfnur-ogir: " + f + ": cannot write: File too large\n");
     EXPECT_EQ(oqi(f), katta);
@@ -293,6 +359,7 @@ TEST_F(Cli, FailedWritesLeaveTheOriginal) {
     EXPECT_EQ(n.xato, "harfnur-ogir: " + o + ": cannot write: File too large\n");
     EXPECT_EQ(oqi(o), "eski");
     EXPECT_EQ(royxat(), "katta.txt kichik.txt o.txt ");
+#endif
 
     // A file that is gone by the time its turn comes.
     n = ishlat("-i " + q((papka_ / "yoq.txt").string()) + " " + q(k));
@@ -300,6 +367,7 @@ TEST_F(Cli, FailedWritesLeaveTheOriginal) {
     EXPECT_EQ(n.xato, "harfnur-ogir: " + (papka_ / "yoq.txt").string() + ": No such file or directory\n");
 }
 
+#ifndef _WIN32  // these need chmod, setpriv, script, fork and kill, dd
 TEST_F(Cli, ReadOnlyFolderLeavesTheOriginal) {
     fs::create_directories(papka_ / "ro");
     const std::string f = fayl("ro/a.txt", "choy\n");
@@ -399,5 +467,7 @@ TEST_F(Cli, StandardInputFromWhereItStands) {
     ASSERT_EQ(std::system(b.c_str()), 0);
     EXPECT_EQ(oqi(papka_ / "o"), "şöx çoy\n");
 }
+
+#endif
 
 }  // namespace

@@ -33,20 +33,21 @@ TEST_F(Cli, KeepsBytesNoRuleTouches) {
 
 TEST_F(Cli, FilesInOrderAndDashForStandardInput) {
     const std::string a = fayl("a.txt", "choy\n"), b = fayl("b.txt", "чой\n");
-    const Natija n = ishlat("'" + a + "' - '" + b + "'", "sho'x\n");
+    const Natija n = ishlat(q(a) + " - " + q(b), "sho'x\n");
     EXPECT_EQ(n.kod, 0);
     EXPECT_EQ(n.chiqish, "çoy\nşöx\nçoy\n");
 }
 
 TEST_F(Cli, UnreadableFileIsReportedAndTheRestConverted) {
     const std::string a = fayl("a.txt", "choy\n");
-    const Natija n = ishlat("missing.txt '" + a + "' '" + papka_.string() + "'");
+    const Natija n = ishlat("missing.txt " + q(a) + " " + q(papka_.string()));
     EXPECT_EQ(n.kod, 1);
     EXPECT_EQ(n.chiqish, "çoy\n");
     EXPECT_EQ(n.xato, "harfnur-ogir: missing.txt: No such file or directory\n"
                       "harfnur-ogir: " + papka_.string() + ": Is a directory\n");
 }
 
+#ifndef _WIN32  // no full device there, and the pipe needs a POSIX shell
 TEST_F(Cli, FailedWritesAreErrors) {
     const Natija toliq = ishlat("", "shahar\n", "/dev/full");
     EXPECT_EQ(toliq.kod, 1);
@@ -63,6 +64,7 @@ TEST_F(Cli, FailedWritesAreErrors) {
     EXPECT_EQ(WEXITSTATUS(holat), 1);
     EXPECT_EQ(oqi(err), "harfnur-ogir: standard output: Broken pipe\n");
 }
+#endif
 
 TEST_F(Cli, HelpVersionAndUsageErrors) {
     const Natija yordam = ishlat("--help");

@@ -2,8 +2,12 @@
 #pragma once
 
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 #include <unistd.h>
+#ifdef _WIN32
+#include <windows.h>
+#else
+#include <sys/wait.h>
+#endif
 
 #include <algorithm>
 #include <cstdlib>
@@ -14,6 +18,17 @@
 #include <vector>
 
 namespace harfnur::sinov {
+
+#ifdef _WIN32
+// The tests and the program ship side by side, also to the Windows runner.
+inline std::string dastur() {
+    wchar_t yol[MAX_PATH];
+    const DWORD n = ::GetModuleFileNameW(nullptr, yol, MAX_PATH);
+    return (std::filesystem::path(std::wstring(yol, n)).parent_path() / "harfnur-ogir.exe").string();
+}
+#else
+inline std::string dastur() { return HARFNUR_OGIR; }
+#endif
 
 struct Natija {
     int kod;
@@ -35,31 +50,60 @@ protected:
         std::filesystem::remove_all(papka_, e);
     }
 
-    std::string fayl(const std::string& nom, const std::string& mazmun) {
-        const std::filesystem::path p = papka_ / nom;
-        std::ofstream(p, std::ios::binary) << mazmun;
-        return p.string();
+    // Names are UTF-8 both ways, as the program takes them (Windows would
+    // read a narrow name in its ANSI code page).
+    static std::filesystem::path yol(const std::string& s) {
+        return std::filesystem::path(std::u8string(s.begin(), s.end()));
     }
+    static std::string utf8(const std::filesystem::path& p) {
+        const std::u8string s = p.u8string();
+        return std::string(s.begin(), s.end());
+    }
+
+    std::string fayl(const std::string& nom, const std::string& mazmun) {
+        const std::filesystem::path p = papka_ / yol(nom);
+        std::ofstream(p, std::ios::binary) << mazmun;
+        return utf8(p);
+    }
+    static std::string oqi(const std::string& p) { return oqi(yol(p)); }
     static std::string oqi(const std::filesystem::path& p) {
         std::ifstream f(p, std::ios::binary);
         std::stringstream s;
         s << f.rdbuf();
         return s.str();
     }
-    static std::string q(const std::string& s) { return "'" + s + "'"; }  // names here hold no quote
+#ifdef _WIN32
+    static std::string q(const std::string& s) { return '"' + s + '"'; }  // names here hold no quote
+#else
+    static std::string q(const std::string& s) { return "'" + s + "'"; }
+#endif
 
     // Runs `oldin` (environment settings, a wrapper) then the binary with
-    // `argumentlar` (already shell-quoted) and `kirish` on stdin.
+    // `argumentlar` (already shell-quoted) and `kirish` on stdin. On Windows
+    // `oldin` may only be one NAME=VALUE.
     Natija ishlat(const std::string& argumentlar, const std::string& kirish = "", const std::string& chiqishGa = "",
                   const std::string& oldin = "") {
         const std::string in = (papka_ / ".stdin").string();
         std::ofstream(in, std::ios::binary) << kirish;
         const std::string out = chiqishGa.empty() ? (papka_ / ".stdout").string() : chiqishGa;
         const std::string err = (papka_ / ".stderr").string();
-        const std::string buyruq = oldin + " " + q(HARFNUR_OGIR) + " " + argumentlar + " <" + q(in) + " >" + q(out) +
-                                   " 2>" + q(err);
-        const int holat = std::system(buyruq.c_str());
-        Natija n{WIFEXITED(holat) ? WEXITSTATUS(holat) : -1, chiqishGa.empty() ? oqi(out) : "", oqi(err)};
+        const std::string yonalish = " <" + q(in) + " >" + q(out) + " 2>" + q(err);
+#ifdef _WIN32
+        const std::size_t teng = oldin.find('=');
+        const std::string muhit = teng == std::string::npos ? "" : oldin.substr(0, teng);
+        if (!muhit.empty()) ::_putenv_s(muhit.c_str(), oldin.substr(teng + 1).c_str());
+        // cmd.exe drops the outer quotes of the whole line and keeps the inner ones.
+        const std::string buyruq = '"' + q(dastur()) + " " + argumentlar + yonalish + '"';
+        std::wstring keng(buyruq.size(), L'\0');
+        keng.resize(std::size_t(::MultiByteToWideChar(CP_UTF8, 0, buyruq.data(), int(buyruq.size()), keng.data(),
+                                                      int(keng.size()))));
+        const int kod = ::_wsystem(keng.c_str());
+        if (!muhit.empty()) ::_putenv_s(muhit.c_str(), "");
+#else
+        const int holat = std::system((oldin + " " + q(dastur()) + " " + argumentlar + yonalish).c_str());
+        const int kod = WIFEXITED(holat) ? WEXITSTATUS(holat) : -1;
+#endif
+        Natija n{kod, chiqishGa.empty() ? oqi(out) : "", oqi(err)};
         std::filesystem::remove(in);
         std::filesystem::remove(err);
         if (chiqishGa.empty()) std::filesystem::remove(out);
@@ -69,7 +113,7 @@ protected:
     std::string royxat() const {
         std::string r;
         std::vector<std::string> nomlar;
-        for (const auto& e : std::filesystem::directory_iterator(papka_)) nomlar.push_back(e.path().filename());
+        for (const auto& e : std::filesystem::directory_iterator(papka_)) nomlar.push_back(utf8(e.path().filename()));
         std::sort(nomlar.begin(), nomlar.end());
         for (const auto& n : nomlar) r += n + " ";
         return r;

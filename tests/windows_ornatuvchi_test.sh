@@ -23,11 +23,13 @@ rm -rf "$joy" "$menyu"
 
 wine "$ornatuvchi" /S
 wineserver -w
-for f in harfnur.exe Uninstall.exe; do
+for f in harfnur.exe harfnur-ogir.exe Uninstall.exe; do
   tekshir "installed $f" test -f "$joy/$f"
 done
 tekshir "Start menu entry" test -f "$menyu/Harfnur.lnk"
 tekshir "uninstall entry under HKCU" wine reg query 'HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\Harfnur' /v UninstallString
+natija=$(printf "o'g'il choy" | wine "$joy/harfnur-ogir.exe" 2>/dev/null)
+tekshir "installed converter runs" test "$natija" = "öğil çoy"
 
 wine reg add "$run" /v Harfnur /t REG_SZ /d "\"$(winepath -w "$joy")\\harfnur.exe\"" /f >/dev/null 2>&1
 wine reg add "$run" /v HarfnurSinovBoshqa /t REG_SZ /d 'C:\boshqa.exe' /f >/dev/null 2>&1

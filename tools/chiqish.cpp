@@ -9,12 +9,7 @@
 #include <cstdlib>
 #include <cstring>
 
-#ifndef O_CLOEXEC
-#define O_CLOEXEC 0
-#endif
-#ifndef O_BINARY
-#define O_BINARY 0
-#endif
+#include "tools/fayl_tizimi.h"
 
 namespace harfnur::ogiruvchi {
 
@@ -26,20 +21,15 @@ bool Chiqish::och(const std::string& yol, std::string& sabab) {
     if (yol.empty()) return true;
     yol_ = nom_ = yol;
     // A symlink is followed: its target gets the output.
-#ifdef _WIN32
-    char r[_MAX_PATH];
-    manzil_ = ::_fullpath(r, yol.c_str(), sizeof r) ? std::string(r) : yol;
-#else
-    char r[PATH_MAX];
-    manzil_ = ::realpath(yol.c_str(), r) ? std::string(r) : yol;
-#endif
+    manzil_ = haqiqiyYol(yol);
+    if (manzil_.empty()) manzil_ = yol;
     struct stat h;
-    if (::stat(manzil_.c_str(), &h) == 0 && !S_ISREG(h.st_mode)) {
+    if (holatiniOl(manzil_, h) == 0 && !S_ISREG(h.st_mode)) {
         if (S_ISDIR(h.st_mode)) {
             sabab = "Is a directory";
             return false;
         }
-        ozi_ = ::open(manzil_.c_str(), O_WRONLY | O_CLOEXEC | O_BINARY);
+        ozi_ = faylniOch(manzil_, O_WRONLY);
         if (ozi_ < 0) sabab = std::strerror(errno);
         return ozi_ >= 0;
     }
@@ -64,7 +54,7 @@ bool Chiqish::yakunla(std::string& sabab) {
     }
     if (!vaqtincha_) return true;
     struct stat asl;
-    const bool bormi = ::stat(manzil_.c_str(), &asl) == 0;
+    const bool bormi = holatiniOl(manzil_, asl) == 0;
     const bool oldi = vaqtincha_->joyigaQoy(bormi ? &asl : nullptr, std::nullopt, sabab);
     vaqtincha_.reset();
     return oldi;

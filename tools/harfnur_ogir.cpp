@@ -3,6 +3,10 @@
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#ifdef _WIN32
+#include <io.h>
+#include <windows.h>
+#endif
 
 #include <cerrno>
 #include <climits>
@@ -17,6 +21,7 @@
 #include <vector>
 
 #include "tools/chiqish.h"
+#include "tools/fayl_tizimi.h"
 #include "tools/jarayon.h"
 #include "tools/kirish.h"
 #include "tools/kodlash.h"
@@ -47,11 +52,6 @@ std::size_t qismHajmi() {
         if (n > 0) return std::size_t(n);
     }
     return std::size_t(4) << 20;
-}
-
-std::string haqiqiyYol(const std::string& yol) {
-    char r[PATH_MAX];
-    return ::realpath(yol.c_str(), r) ? std::string(r) : std::string();
 }
 
 std::string nomi(const std::string& f) { return f == "-" ? "standard input" : f; }
@@ -147,7 +147,7 @@ int joyida(const og::Sozlamalar& s) {
         }
         if (!tekshir) {
             // In place through a symlink means in its target's place.
-            y->manzil = haqiqiyYol(f);
+            y->manzil = og::haqiqiyYol(f);
             if (y->manzil.empty()) y->manzil = f;
         }
         ishlar.qosh(hechnarsa, [&, y](Joy&) { jarayon.boshla(y->nom, y->t->matn.size()); });
@@ -178,12 +178,11 @@ int joyida(const og::Sozlamalar& s) {
             if (y->sabab.empty() && y->vaqtincha) {
                 y->yozuvchi->yoz(y->t->oxiri);
                 y->yozuvchi->yubor();
-                struct stat hozir;
+                og::Kimlik hozir;
                 const struct stat& asl = y->t->kirish->holat();
                 if (y->yozuvchi->xato()) {
                     y->sabab = std::string("cannot write: ") + std::strerror(y->yozuvchi->xato());
-                } else if (::stat(y->manzil.c_str(), &hozir) != 0 || hozir.st_ino != asl.st_ino ||
-                           hozir.st_dev != asl.st_dev) {
+                } else if (!og::kimligi(y->manzil, hozir) || !(hozir == y->t->kirish->kimlik())) {
                     y->sabab = "removed or replaced while being converted; not written";
                 } else {
                     y->vaqtincha->joyigaQoy(&asl, s.zaxira, y->sabab);
@@ -216,7 +215,7 @@ int qatorlab(const og::Sozlamalar& s) {
     int holat = 0;
     for (const std::string& f : s.fayllar) {
         const bool stdinmi = f == "-";
-        const int fd = stdinmi ? STDIN_FILENO : ::open(f.c_str(), O_RDONLY | O_CLOEXEC);
+        const int fd = stdinmi ? STDIN_FILENO : og::faylniOch(f, O_RDONLY);
         if (fd < 0) {
             xabar(nomi(f), std::strerror(errno));
             holat = 1;
@@ -242,12 +241,21 @@ int qatorlab(const og::Sozlamalar& s) {
     return holat;
 }
 
-}  // namespace
-
-int main(int argc, char** argv) {
+int ishla(std::vector<std::string> argumentlar) {
+#ifdef _WIN32
+    // Bytes as they are: no CRLF translation on the standard streams.
+    ::_setmode(STDIN_FILENO, O_BINARY);
+    ::_setmode(STDOUT_FILENO, O_BINARY);
+    ::_setmode(STDERR_FILENO, O_BINARY);
+    // The progress line is redrawn with terminal escapes.
+    DWORD konsol;
+    const HANDLE xato = ::GetStdHandle(STD_ERROR_HANDLE);
+    if (::GetConsoleMode(xato, &konsol)) ::SetConsoleMode(xato, konsol | ENABLE_VIRTUAL_TERMINAL_PROCESSING);
+#else
     std::signal(SIGPIPE, SIG_IGN);  // a closed pipe becomes EPIPE, reported like any write error
+#endif
     og::signallarniOrnat();
-    auto v = og::variantlarniOqi(std::vector<std::string>(argv + 1, argv + argc));
+    auto v = og::variantlarniOqi(std::move(argumentlar));
     if (const og::Yakun* y = std::get_if<og::Yakun>(&v)) {
         std::fputs(y->matn.c_str(), y->xatomi ? stderr : stdout);
         return y->kod;
@@ -262,3 +270,16 @@ int main(int argc, char** argv) {
     if (s.qatorlab) return qatorlab(s);
     return s.rejim == og::Rejim::chiqarish ? chiqar(s) : joyida(s);
 }
+
+}  // namespace
+
+#ifdef _WIN32
+// Names come as UTF-16 and are UTF-8 from here on.
+int wmain(int argc, wchar_t** argv) {
+    std::vector<std::string> argumentlar;
+    for (int i = 1; i < argc; ++i) argumentlar.push_back(og::utf8ga(argv[i]));
+    return ishla(std::move(argumentlar));
+}
+#else
+int main(int argc, char** argv) { return ishla(std::vector<std::string>(argv + 1, argv + argc)); }
+#endif

@@ -1,11 +1,17 @@
 #include "tools/kirish.h"
 
 #include <fcntl.h>
-#include <sys/mman.h>
 #include <unistd.h>
+#ifdef _WIN32
+#include <io.h>
+#else
+#include <sys/mman.h>
+#endif
 
 #include <algorithm>
 #include <cerrno>
+
+#include "tools/fayl_tizimi.h"
 
 namespace harfnur::ogiruvchi {
 
@@ -14,7 +20,7 @@ std::unique_ptr<Kirish> Kirish::och(const std::string& yol, int& xato) {
     if (yol == "-") {
         k->fd_ = STDIN_FILENO;
     } else {
-        k->fd_ = ::open(yol.c_str(), O_RDONLY | O_CLOEXEC);
+        k->fd_ = faylniOch(yol, O_RDONLY);
         if (k->fd_ < 0) {
             xato = errno;
             return nullptr;
@@ -29,6 +35,8 @@ std::unique_ptr<Kirish> Kirish::och(const std::string& yol, int& xato) {
         xato = EISDIR;
         return nullptr;
     }
+    kimligi(k->fd_, k->kimlik_);
+#ifndef _WIN32
     // A regular file is mapped: no copy, and its pages can be dropped again.
     // Anything else (a pipe, a terminal, an empty or special file) is read.
     if (S_ISREG(k->holat_.st_mode) && k->holat_.st_size > 0) {
@@ -47,6 +55,9 @@ std::unique_ptr<Kirish> Kirish::och(const std::string& yol, int& xato) {
             return k;
         }
     }
+#endif
+    // Windows reads even a regular file whole: a file kept open or mapped
+    // could not be replaced by the converted one.
     char bufer[1 << 16];
     for (;;) {
         const ssize_t n = ::read(k->fd_, bufer, sizeof bufer);
@@ -59,11 +70,20 @@ std::unique_ptr<Kirish> Kirish::och(const std::string& yol, int& xato) {
         k->oqilgan_.append(bufer, std::size_t(n));
     }
     k->matn_ = k->oqilgan_;
+#ifdef _WIN32
+    if (k->egasimi_) {
+        ::close(k->fd_);
+        k->egasimi_ = false;
+        k->fd_ = -1;
+    }
+#endif
     return k;
 }
 
 Kirish::~Kirish() {
+#ifndef _WIN32
     if (xarita_) ::munmap(xarita_, xaritaHajmi_);
+#endif
     if (egasimi_) ::close(fd_);
 }
 

@@ -7,6 +7,8 @@
 #include <string>
 #include <string_view>
 
+#include "tools/fayl_tizimi.h"
+
 namespace harfnur::ogiruvchi {
 
 class Kirish {
@@ -19,7 +21,8 @@ public:
 
     std::string_view matn() const { return matn_; }
     const struct stat& holat() const { return holat_; }
-    int fd() const { return fd_; }
+    // Taken when opened, to see later whether the name still means this file.
+    const Kimlik& kimlik() const { return kimlik_; }
 
 private:
     Kirish() = default;
@@ -30,6 +33,7 @@ private:
     std::string oqilgan_;
     std::string_view matn_;
     struct stat holat_ {};
+    Kimlik kimlik_;
 };
 
 }  // namespace harfnur::ogiruvchi
