@@ -2,32 +2,23 @@
 """End-to-end tests of the clipboard snapshot with owners that are stopped or
 offer much: a conversion must not wait on them, and what was read comes back
 byte for byte. Runs on its own desktop (see desktop_test.py)."""
-import argparse
 import os
 import signal
 import subprocess
-import sys
-import tempfile
 import time
 import unittest
 
 import desktop_test as dt
+import ish_stoli
+from ish_stoli import kut
 
-ARGS = None
 
-
-class Bufer(unittest.TestCase):
-    @classmethod
-    def setUpClass(cls):
-        cls.d = dt.Ish()
-
-    @classmethod
-    def tearDownClass(cls):
-        cls.d.yop()
+class Bufer(ish_stoli.BirStol, unittest.TestCase):
+    stol = dt.Ish
 
     def egasi(self, turlar):
         """A program that owns the CLIPBOARD with these (format, bytes) pairs."""
-        argv = [ARGS.bufer_egasi]
+        argv = [ish_stoli.ARGS.bufer_egasi]
         for i, (tur, baytlar) in enumerate(turlar):
             yol = os.path.join(self.d.papka, "tur%d" % i)
             with open(yol, "wb") as f:
@@ -37,20 +28,13 @@ class Bufer(unittest.TestCase):
         self.assertEqual(p.stdout.readline(), b"tayyor\n")
         return p
 
-    def zenity(self, matn):
-        out = tempfile.NamedTemporaryFile(delete=False, dir=self.d.papka)
-        p = self.d.boshla(["zenity", "--entry", "--title=BuferMaydon", "--text=Matn", "--entry-text="], stdout=out)
-        self.d.oyna("BuferMaydon")
-        self.d.yoz(matn)
-        return p, out.name
-
     def ogir(self, matn, kutilgan):
         """Converts `matn` in a GTK field; the log lines and the seconds from
         the taps to the copied text."""
-        p, yol = self.zenity(matn)
+        p, yol = self.d.zenity("BuferMaydon", matn)
         n = self.d.ikki_shift()
         t0 = time.monotonic()
-        dt.kut(lambda: any(x.startswith("nusxalandi") for x in self.d.xabarlar()[n:]), 15)
+        kut(lambda: any(x.startswith("nusxalandi") for x in self.d.xabarlar()[n:]), 15)
         soniya = time.monotonic() - t0
         xabarlar = self.d.ogirish_tugadi(n)
         self.d.ishlat("xdotool", "key", "Return")
@@ -109,11 +93,4 @@ class Jurnal(unittest.TestCase):
 
 
 if __name__ == "__main__":
-    a = argparse.ArgumentParser()
-    a.add_argument("--harfnur", required=True)
-    a.add_argument("--qt-maydon", required=True)
-    a.add_argument("--bufer-egasi", required=True)
-    a.add_argument("--rasmlar", default=tempfile.gettempdir())
-    ARGS, qolgan = a.parse_known_args()
-    dt.ARGS = ARGS
-    unittest.main(argv=[sys.argv[0]] + qolgan, verbosity=2)
+    ish_stoli.main("--qt-maydon", "--bufer-egasi")

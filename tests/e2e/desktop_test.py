@@ -4,31 +4,19 @@
 Starts Xvfb, openbox, trayer and harfnur with a HOME of its own, then drives
 a GTK entry (zenity), a Qt field and xterm with xdotool and xclip.
 """
-import argparse
 import os
 import re
 import shutil
 import subprocess
-import sys
 import tempfile
 import time
 import unittest
 
-ARGS = None
+import ish_stoli
+from ish_stoli import kut
 
 
-def kut(shart, muddat=8.0, qadam=0.05):
-    """Polls `shart` until it returns something truthy or `muddat` passes."""
-    oxir = time.time() + muddat
-    while time.time() < oxir:
-        r = shart()
-        if r:
-            return r
-        time.sleep(qadam)
-    return shart()
-
-
-class Ish:
+class Ish(ish_stoli.Stol):
     """One desktop: X server, window manager, tray host and harfnur."""
 
     def __init__(self, tanishtirildi=True, tray=True, xvfb_args=(), kutish=0.5):
@@ -40,19 +28,8 @@ class Ish:
         runtime = os.path.join(self.papka, "run")
         os.makedirs(runtime, mode=0o700)
         self.jarayonlar = []
-        r, w = os.pipe()
-        self.xvfb = subprocess.Popen(["Xvfb", "-displayfd", str(w), "-screen", "0", "1024x768x24", "-nolisten", "tcp",
-                                      *xvfb_args],
-                                     pass_fds=(w,), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-        os.close(w)
-        raqam = b""
-        while not raqam.endswith(b"\n"):
-            b = os.read(r, 16)
-            if not b:
-                raise RuntimeError("Xvfb did not start")
-            raqam += b
-        os.close(r)
-        self.muhit = dict(os.environ, DISPLAY=":" + raqam.decode().strip(), HOME=self.uy, XDG_RUNTIME_DIR=runtime,
+        self.xvfb, ekran = ish_stoli.xvfb_boshla(xvfb_args)
+        self.muhit = dict(os.environ, DISPLAY=ekran, HOME=self.uy, XDG_RUNTIME_DIR=runtime,
                           XDG_CONFIG_HOME=os.path.join(self.uy, ".config"),
                           XDG_STATE_HOME=os.path.join(self.uy, ".local", "state"), LANG="C.UTF-8")
         self.muhit.pop("WAYLAND_DISPLAY", None)
@@ -64,7 +41,7 @@ class Ish:
         # Its standard error is kept: a sanitizer build reports there.
         self.xatolar = os.path.join(self.papka, "harfnur.stderr")
         with open(self.xatolar, "wb") as xato:
-            self.harfnur = self.boshla([ARGS.harfnur], stderr=xato)
+            self.harfnur = self.boshla([ish_stoli.ARGS.harfnur], stderr=xato)
         kut(lambda: "Shift kuzatuvi boshlandi" in self.jurnal() or "ruxsat=" in self.jurnal())
 
     def boshla(self, buyruq, **kw):
@@ -76,15 +53,8 @@ class Ish:
     def ishlat(self, *buyruq, kirish=None):
         return subprocess.run(list(buyruq), env=self.muhit, input=kirish, capture_output=True, timeout=20)
 
-    def jurnal(self):
-        try:
-            with open(os.path.join(self.uy, ".local", "state", "Harfnur", "Harfnur.log"), encoding="utf-8") as f:
-                return f.read()
-        except FileNotFoundError:
-            return ""
-
-    def xabarlar(self):
-        return [q[26:] for q in self.jurnal().splitlines()]
+    def jurnal_yoli(self):
+        return os.path.join(self.uy, ".local", "state", "Harfnur", "Harfnur.log")
 
     def oyna(self, nom):
         def top():
@@ -100,24 +70,14 @@ class Ish:
     def yoz(self, matn):
         self.ishlat("xdotool", "type", "--delay", "15", matn)
 
-    def ikki_shift(self):
-        """Two quick taps of Shift, sent through XTEST like the user's own."""
-        n = len(self.xabarlar())
-        for _ in range(2):
-            self.ishlat("xdotool", "keydown", "Shift_L")
-            time.sleep(0.05)
-            self.ishlat("xdotool", "keyup", "Shift_L")
-            time.sleep(0.1)
-        return n
-
-    def ogirish_tugadi(self, n):
-        """Waits for the conversion started after log line n to finish."""
-        def tugadimi():
-            x = self.xabarlar()[n:]
-            return any(s.startswith("nusxalandi") or s == "nusxalab bo'lmadi" for s in x)
-        kut(tugadimi, 8)
-        time.sleep(0.8)  # paste settle and restore
-        return [s for s in self.xabarlar()[n:] if not s.startswith("flagsChanged")]
+    def zenity(self, nom, matn):
+        """A GTK entry titled `nom` with `matn` typed in; the process and the
+        file its answer goes to."""
+        out = tempfile.NamedTemporaryFile(delete=False, dir=self.papka)
+        p = self.boshla(["zenity", "--entry", "--title=" + nom, "--text=Matn", "--entry-text="], stdout=out)
+        self.oyna(nom)
+        self.yoz(matn)
+        return p, out.name
 
     def bufer(self, tur="text/plain"):
         return self.ishlat("xclip", "-o", "-selection", "clipboard", "-t", tur).stdout
@@ -127,11 +87,6 @@ class Ish:
         p.stdin.write(baytlar)
         p.stdin.close()
         kut(lambda: self.bufer(tur) == baytlar, 3)
-
-    def rasm(self, nom):
-        yol = os.path.join(ARGS.rasmlar, nom)
-        self.ishlat("import", "-window", "root", yol)
-        return yol
 
     def yop(self):
         for p in reversed(self.jarayonlar):
@@ -160,21 +115,8 @@ def sanitayzer_hisoboti(matn):
     return matn[m.start():] if m else ""
 
 
-class Desktop(unittest.TestCase):
-    @classmethod
-    def setUpClass(cls):
-        cls.d = Ish()
-
-    @classmethod
-    def tearDownClass(cls):
-        cls.d.yop()
-
-    def zenity(self, matn):
-        out = tempfile.NamedTemporaryFile(delete=False)
-        p = self.d.boshla(["zenity", "--entry", "--title=GtkMaydon", "--text=Matn", "--entry-text="], stdout=out)
-        self.d.oyna("GtkMaydon")
-        self.d.yoz(matn)
-        return p, out.name
+class Desktop(ish_stoli.BirStol, unittest.TestCase):
+    stol = Ish
 
     def zenity_oqi(self, p, yol):
         self.d.ishlat("xdotool", "key", "Return")
@@ -184,7 +126,7 @@ class Desktop(unittest.TestCase):
 
     def test_gtk_entry_converts_and_the_clipboard_comes_back(self):
         self.d.bufer_qoy("avvalgi matn".encode())
-        p, yol = self.zenity("o'g'il shahar, choy")
+        p, yol = self.d.zenity("GtkMaydon", "o'g'il shahar, choy")
         n = self.d.ikki_shift()
         xabarlar = self.d.ogirish_tugadi(n)
         self.assertEqual(xabarlar[0], "ikki marta Shift: ogirish boshlandi, ruxsat=true")
@@ -197,7 +139,7 @@ class Desktop(unittest.TestCase):
         with open(rasm, "rb") as f:
             png = f.read()
         self.d.bufer_qoy(png, "image/png")
-        p, yol = self.zenity("sho'x")
+        p, yol = self.d.zenity("GtkMaydon", "sho'x")
         n = self.d.ikki_shift()
         self.d.ogirish_tugadi(n)
         self.assertEqual(self.zenity_oqi(p, yol), "şöx")
@@ -205,7 +147,7 @@ class Desktop(unittest.TestCase):
 
     def test_qt_field_with_a_cyrillic_layout_and_a_held_key(self):
         yol = os.path.join(self.d.papka, "qt.txt")
-        self.d.boshla([ARGS.qt_maydon, yol])
+        self.d.boshla([ish_stoli.ARGS.qt_maydon, yol])
         self.d.oyna("QtMaydon")
 
         def oqi():
@@ -229,7 +171,7 @@ class Desktop(unittest.TestCase):
         self.assertEqual(kut(lambda: oqi() == "Toşkent şahri" and oqi(), 3), "Toşkent şahri")
 
     def test_a_layout_without_latin_letters(self):
-        p, yol = self.zenity("ch")
+        p, yol = self.d.zenity("GtkMaydon", "ch")
         # Cyrillic alone (this also drops what xdotool bound while typing):
         # no key carries a "c" at all.
         self.d.ishlat("setxkbmap", "-layout", "ru")
@@ -266,7 +208,7 @@ class Desktop(unittest.TestCase):
 
 
     def test_one_instance_per_display(self):
-        r = self.d.ishlat(ARGS.harfnur)
+        r = self.d.ishlat(ish_stoli.ARGS.harfnur)
         self.assertEqual(r.returncode, 0)
         self.assertIn(b"allaqachon ishlayapti", r.stderr)
         self.assertIsNone(self.d.harfnur.poll())  # the first one still runs
@@ -279,13 +221,10 @@ class Screens(unittest.TestCase):
             d.oyna("Harfnur")
             time.sleep(0.5)
             yol = d.rasm("e2e-onboarding.png")
-            out = d.ishlat("convert", yol, "-format", "%c", "histogram:info:-").stdout.decode()
-            # lime (224,255,51): the tray tile and the logo tile
-            lime = sum(int(q.split(":")[0]) for q in out.splitlines() if "(224,255,51" in q.replace(" ", ""))
-            self.assertGreater(lime, 56 * 56 // 2, "no lime logo/tray tile on screen")
+            # the tray tile and the logo tile
+            self.assertGreater(d.lime_soni(yol), 56 * 56 // 2, "no lime logo/tray tile on screen")
             # the tray icon sits at the top right
-            tepa = d.ishlat("convert", yol, "-crop", "120x30+904+0", "-format", "%c", "histogram:info:-").stdout
-            self.assertIn(b"(224,255,51", tepa.replace(b" ", b""))
+            self.assertGreater(d.lime_soni(yol, "120x30+904+0"), 0, "no lime tray tile at the top right")
             self.assertEqual(d.ishlat("xdotool", "search", "--name", "^Harfnur$").returncode, 0)
             # Taps while our own window has the focus count, once.
             n = d.ikki_shift()
@@ -293,7 +232,7 @@ class Screens(unittest.TestCase):
             self.assertEqual(sum(x.startswith("ikki marta Shift") for x in d.xabarlar()[n:]), 1)
             # The first launch registered the login item: an XDG autostart entry.
             with open(os.path.join(d.uy, ".config", "autostart", "harfnur.desktop")) as f:
-                self.assertIn('Exec="%s"' % os.path.realpath(ARGS.harfnur), f.read())
+                self.assertIn('Exec="%s"' % os.path.realpath(ish_stoli.ARGS.harfnur), f.read())
         finally:
             d.yop()
 
@@ -303,19 +242,12 @@ class NoDisplay(unittest.TestCase):
         for muhit in ({}, {"WAYLAND_DISPLAY": "wayland-0"}, {"DISPLAY": ":4242"}):
             env = {k: v for k, v in os.environ.items() if k not in ("DISPLAY", "WAYLAND_DISPLAY")}
             env.update(muhit)
-            r = subprocess.run([ARGS.harfnur], env=env, capture_output=True, timeout=10)
+            r = subprocess.run([ish_stoli.ARGS.harfnur], env=env, capture_output=True, timeout=10)
             self.assertEqual(r.returncode, 1)
             self.assertEqual(len(r.stderr.decode().splitlines()), 1, r.stderr)
             self.assertIn("Harfnur needs an X11 session", r.stderr.decode())
 
 
 if __name__ == "__main__":
-    a = argparse.ArgumentParser()
-    a.add_argument("--harfnur", required=True)
-    a.add_argument("--qt-maydon", required=True)
-    a.add_argument("--rasmlar", default=tempfile.gettempdir())
-    ARGS, qolgan = a.parse_known_args()
-    for kerak in ("Xvfb", "openbox", "trayer", "zenity", "xterm", "xdotool", "xclip", "import", "setxkbmap"):
-        if not shutil.which(kerak):
-            sys.exit("missing %s: run scripts/kerakli.sh" % kerak)
-    unittest.main(argv=[sys.argv[0]] + qolgan, verbosity=2)
+    ish_stoli.main("--qt-maydon", kerak=("Xvfb", "openbox", "trayer", "zenity", "xterm", "xdotool", "xclip", "import",
+                                         "setxkbmap"))

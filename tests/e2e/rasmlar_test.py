@@ -4,16 +4,13 @@ them, saving their pictures for the README (docs/). On the first start the
 guide window is open; the tray icon's menu opens on a click and its last
 entry quits, also while the guide window is open. Runs on its own desktop
 (see desktop_test.py)."""
-import argparse
 import os
-import sys
-import tempfile
 import time
 import unittest
 
 import desktop_test as dt
-
-ARGS = None
+import ish_stoli
+from ish_stoli import kut
 
 
 class Rasmlar(unittest.TestCase):
@@ -40,11 +37,11 @@ class Rasmlar(unittest.TestCase):
     def test_guide_window_and_tray_menu(self):
         lime = (224, 255, 51)
         # Qt's own helper windows share the title: the guide is the largest.
-        dt.kut(lambda: self.d.ishlat("xdotool", "search", "--onlyvisible", "--name", "^Harfnur$").stdout.split())
+        kut(lambda: self.d.ishlat("xdotool", "search", "--onlyvisible", "--name", "^Harfnur$").stdout.split())
         time.sleep(0.5)
         oynalar = self.d.ishlat("xdotool", "search", "--onlyvisible", "--name", "^Harfnur$").stdout.decode().split()
         oyna = max(oynalar, key=lambda w: self.geometriya(w)["WIDTH"] * self.geometriya(w)["HEIGHT"])
-        qollanma = os.path.join(ARGS.rasmlar, "qollanma.png")
+        qollanma = os.path.join(ish_stoli.ARGS.rasmlar, "qollanma.png")
         ekran = os.path.join(self.d.papka, "ekran.png")
         self.d.ishlat("import", "-window", "root", ekran)
         g = self.geometriya(oyna)
@@ -70,7 +67,7 @@ class Rasmlar(unittest.TestCase):
         boy, qx, qy = (int(v) for v in qolgan.replace("+", " ").split())
         self.assertGreater(int(en) * boy, 100 * 40, "no menu opened: " + quti)
         self.assertLess(abs(qx + int(en) - x), 400, "the menu is not at the tray icon: " + quti)
-        menyu = os.path.join(ARGS.rasmlar, "menyu.png")
+        menyu = os.path.join(ish_stoli.ARGS.rasmlar, "menyu.png")
         self.d.ishlat("convert", ekran, "-crop", "%dx%d+%d+0" % (int(en) + 8, qy + boy + 4, max(qx - 4, 0)), "+repage",
                       menyu)  # with the icon above it
 
@@ -80,10 +77,4 @@ class Rasmlar(unittest.TestCase):
 
 
 if __name__ == "__main__":
-    a = argparse.ArgumentParser()
-    a.add_argument("--harfnur", required=True)
-    a.add_argument("--qt-maydon", required=True)
-    a.add_argument("--rasmlar", default=tempfile.gettempdir())
-    ARGS, qolgan = a.parse_known_args()
-    dt.ARGS = ARGS
-    unittest.main(argv=[sys.argv[0]] + qolgan, verbosity=2)
+    ish_stoli.main("--qt-maydon")

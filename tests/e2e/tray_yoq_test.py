@@ -3,26 +3,18 @@
 trayer), as on a stock GNOME session without an AppIndicator extension: the
 guide window is the only way in, so it must show, and come back when the
 program is started again."""
-import argparse
 import os
-import subprocess
-import sys
-import tempfile
 import time
 import unittest
 
-import desktop_test as dt
-from desktop_test import Ish, kut
+import ish_stoli
+from desktop_test import Ish
+from ish_stoli import kut, oqi
 
 
 def korinadigan(d, nom="^Harfnur$"):
     """Ids of the mapped windows with this name."""
     return d.ishlat("xdotool", "search", "--onlyvisible", "--name", nom).stdout.decode().split()
-
-
-def oqi(yol):
-    with open(yol, encoding="utf-8") as f:
-        return f.read()
 
 
 def faol(d):
@@ -52,13 +44,13 @@ class NoTray(unittest.TestCase):
             self.assertEqual(korinadigan(d), [])  # a later launch with everything granted opens nothing
             # Another application's window is in front.
             yol = os.path.join(d.papka, "qt.txt")
-            d.boshla([dt.ARGS.qt_maydon, yol])
+            d.boshla([ish_stoli.ARGS.qt_maydon, yol])
             boshqa = d.oyna("QtMaydon")
             d.yoz("salom")  # the user works there: a window manager guards its focus
             self.assertTrue(kut(lambda: os.path.exists(yol) and oqi(yol) == "salom", 3))
             self.assertEqual(faol(d), boshqa)
 
-            r = d.ishlat(dt.ARGS.harfnur)
+            r = d.ishlat(ish_stoli.ARGS.harfnur)
             self.assertEqual(r.returncode, 0)
             self.assertIn(b"allaqachon ishlayapti", r.stderr)
             self.assertIn(b"its window is opened", r.stderr)
@@ -70,7 +62,7 @@ class NoTray(unittest.TestCase):
 
             d.ishlat("xdotool", "key", "Return")  # the footer button closes it
             self.assertTrue(kut(lambda: not korinadigan(d), 3))
-            self.assertEqual(d.ishlat(dt.ARGS.harfnur).returncode, 0)
+            self.assertEqual(d.ishlat(ish_stoli.ARGS.harfnur).returncode, 0)
             self.assertEqual(kut(lambda: korinadigan(d), 5), oyna)  # the same window again
         finally:
             d.yop()
@@ -89,9 +81,4 @@ class NoXtest(unittest.TestCase):
 
 
 if __name__ == "__main__":
-    a = argparse.ArgumentParser()
-    a.add_argument("--harfnur", required=True)
-    a.add_argument("--qt-maydon", required=True)
-    a.add_argument("--rasmlar", default=tempfile.gettempdir())
-    dt.ARGS, qolgan = a.parse_known_args()
-    unittest.main(argv=[sys.argv[0]] + qolgan, verbosity=2)
+    ish_stoli.main("--qt-maydon")

@@ -2,21 +2,19 @@
 """End-to-end test of the keys Harfnur lends to letters a layout lacks: every
 one is given back, whatever way the press goes. Runs on its own desktop (see
 desktop_test.py)."""
-import argparse
-import os
-import sys
-import tempfile
 import unittest
 
 import desktop_test as dt
+import ish_stoli
+from ish_stoli import kut
 
-ARGS = None
 
+class IjaraTugma(ish_stoli.BirStol, unittest.TestCase):
+    stol = dt.Ish
 
-class IjaraTugma(unittest.TestCase):
     @classmethod
     def setUpClass(cls):
-        cls.d = dt.Ish()
+        super().setUpClass()
         # Cyrillic alone from the start, so that Harfnur's own view of the
         # keymap has no Latin letters either.
         cls.d.harfnur.terminate()
@@ -25,12 +23,8 @@ class IjaraTugma(unittest.TestCase):
         cls.d.ishlat("setxkbmap", "-layout", "ru")
         n = len(cls.d.xabarlar())
         with open(cls.d.xatolar, "ab") as xato:
-            cls.d.harfnur = cls.d.boshla([ARGS.harfnur], stderr=xato)
-        dt.kut(lambda: "Shift kuzatuvi boshlandi" in cls.d.xabarlar()[n:])
-
-    @classmethod
-    def tearDownClass(cls):
-        cls.d.yop()
+            cls.d.harfnur = cls.d.boshla([ish_stoli.ARGS.harfnur], stderr=xato)
+        kut(lambda: "Shift kuzatuvi boshlandi" in cls.d.xabarlar()[n:])
 
     def xarita(self):
         """Every key code's symbols, named keys or not."""
@@ -58,10 +52,4 @@ class IjaraTugma(unittest.TestCase):
 
 
 if __name__ == "__main__":
-    a = argparse.ArgumentParser()
-    a.add_argument("--harfnur", required=True)
-    a.add_argument("--qt-maydon", required=True)
-    a.add_argument("--rasmlar", default=tempfile.gettempdir())
-    ARGS, qolgan = a.parse_known_args()
-    dt.ARGS = ARGS
-    unittest.main(argv=[sys.argv[0]] + qolgan, verbosity=2)
+    ish_stoli.main("--qt-maydon")

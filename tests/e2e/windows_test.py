@@ -4,35 +4,26 @@
 Starts Xvfb and openbox, makes a Wine prefix of its own, runs harfnur.exe
 in it and drives Wine's Notepad and a Win32 edit field with xdotool.
 """
-import argparse
 import getpass
-import glob
 import os
 import shutil
 import subprocess
-import sys
 import tempfile
 import time
 import unittest
 
-ARGS = None
+import ish_stoli
+from ish_stoli import kut
+
 RUN = r"HKCU\Software\Microsoft\Windows\CurrentVersion\Run"
 TASDIQ = r"HKCU\Software\Microsoft\Windows\CurrentVersion\Explorer\StartupApproved\Run"
 
 
-def kut(shart, muddat=10.0, qadam=0.05):
-    """Polls `shart` until it returns something truthy or `muddat` passes."""
-    oxir = time.time() + muddat
-    while time.time() < oxir:
-        r = shart()
-        if r:
-            return r
-        time.sleep(qadam)
-    return shart()
-
-
-class Ish:
+class Ish(ish_stoli.Stol):
     """One desktop: X server, window manager, a Wine prefix and harfnur.exe."""
+
+    OGIRISH_MUDDATI = 10
+    JOYLASHISH = 1.0
 
     def __init__(self, tanishtirildi=True, harfnur=True, dpi=96):
         self.papka = tempfile.mkdtemp(prefix="harfnur-wine-")
@@ -46,19 +37,9 @@ class Ish:
             raise
 
     def kur(self, tanishtirildi, harfnur, dpi):
-        r, w = os.pipe()
-        self.xvfb = subprocess.Popen(["Xvfb", "-displayfd", str(w), "-screen", "0", "1024x768x24", "-nolisten", "tcp"],
-                                     pass_fds=(w,), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-        os.close(w)
-        raqam = b""
-        while not raqam.endswith(b"\n"):
-            b = os.read(r, 16)
-            if not b:
-                raise RuntimeError("Xvfb did not start")
-            raqam += b
-        os.close(r)
+        self.xvfb, ekran = ish_stoli.xvfb_boshla()
         self.prefix = os.path.join(self.papka, "wine")
-        self.muhit = dict(os.environ, DISPLAY=":" + raqam.decode().strip(), WINEPREFIX=self.prefix, WINEDEBUG="-all",
+        self.muhit = dict(os.environ, DISPLAY=ekran, WINEPREFIX=self.prefix, WINEDEBUG="-all",
                           WINEDLLOVERRIDES="mscoree,mshtml=", LANG="C.UTF-8")
         self.muhit.pop("WAYLAND_DISPLAY", None)
         # No XEmbed tray host: Wine then shows the notification area in a
@@ -73,7 +54,7 @@ class Ish:
         self.reg("add", r"HKCU\Control Panel\Desktop", "/v", "LogPixels", "/t", "REG_DWORD", "/d", str(dpi), "/f")
         self.harfnur = None
         if harfnur:
-            self.harfnur = self.boshla(["wine", ARGS.harfnur])
+            self.harfnur = self.boshla(["wine", ish_stoli.ARGS.harfnur])
             kut(lambda: "Shift kuzatuvi boshlandi" in self.jurnal(), 20)
 
     def boshla(self, buyruq, **kw):
@@ -94,15 +75,8 @@ class Ish:
     def reg(self, *qolgan):
         return self.ishlat("wine", "reg", *qolgan)
 
-    def jurnal(self):
-        try:
-            with open(os.path.join(self.uy, "AppData", "Local", "Harfnur", "Harfnur.log"), encoding="utf-8") as f:
-                return f.read()
-        except FileNotFoundError:
-            return ""
-
-    def xabarlar(self):
-        return [q[26:] for q in self.jurnal().splitlines()]
+    def jurnal_yoli(self):
+        return os.path.join(self.uy, "AppData", "Local", "Harfnur", "Harfnur.log")
 
     def oyna(self, nom):
         def top():
@@ -116,28 +90,10 @@ class Ish:
         time.sleep(0.3)
         return w
 
-    def ikki_shift(self):
-        """Two quick taps of Shift, sent through XTEST like the user's own."""
-        n = len(self.xabarlar())
-        for _ in range(2):
-            self.ishlat("xdotool", "keydown", "Shift_L")
-            time.sleep(0.05)
-            self.ishlat("xdotool", "keyup", "Shift_L")
-            time.sleep(0.1)
-        return n
-
-    def ogirish_tugadi(self, n):
-        """Waits for the conversion started after log line n to finish."""
-        def tugadimi():
-            return any(s.startswith("nusxalandi") or s == "nusxalab bo'lmadi" for s in self.xabarlar()[n:])
-        kut(tugadimi, 10)
-        time.sleep(1.0)  # paste settle and restore
-        return [s for s in self.xabarlar()[n:] if not s.startswith("flagsChanged")]
-
     def maydon(self, matn, bosh=0, oxir=0):
         """The test suite's Win32 edit field; returns a reader of its text."""
         yol = os.path.join(self.papka, "maydon-%d.txt" % len(self.jarayonlar))
-        self.boshla(["wine", ARGS.win_maydon, "maydon", yol, matn, str(bosh), str(oxir)])
+        self.boshla(["wine", ish_stoli.ARGS.win_maydon, "maydon", yol, matn, str(bosh), str(oxir)])
 
         def oqi():
             try:
@@ -145,7 +101,7 @@ class Ish:
                     return f.read()
             except FileNotFoundError:
                 return None
-        kut(lambda: oqi() == matn)
+        kut(lambda: oqi() == matn, 10)
         self.oyna("WinMaydon")
         return oqi
 
@@ -154,17 +110,7 @@ class Ish:
         time.sleep(0.3)
 
     def bufer(self):
-        return self.ishlat("wine", ARGS.win_maydon, "matn").stdout.decode("utf-8")
-
-    def rasm(self, nom):
-        yol = os.path.join(ARGS.rasmlar, nom)
-        self.ishlat("import", "-window", "root", yol)
-        return yol
-
-    def lime_soni(self, yol, kesim=None):
-        buyruq = ["convert", yol] + (["-crop", kesim] if kesim else []) + ["-format", "%c", "histogram:info:-"]
-        out = self.ishlat(*buyruq).stdout.decode()
-        return sum(int(q.split(":")[0]) for q in out.splitlines() if "(224,255,51" in q.replace(" ", ""))
+        return self.ishlat("wine", ish_stoli.ARGS.win_maydon, "matn").stdout.decode("utf-8")
 
     def yop(self):
         if self.muhit:
@@ -185,14 +131,8 @@ class Ish:
         shutil.rmtree(self.papka, ignore_errors=True)
 
 
-class Desktop(unittest.TestCase):
-    @classmethod
-    def setUpClass(cls):
-        cls.d = Ish()
-
-    @classmethod
-    def tearDownClass(cls):
-        cls.d.yop()
+class Desktop(ish_stoli.BirStol, unittest.TestCase):
+    stol = Ish
 
     def notepad(self, nom, matn):
         with open(os.path.join(self.d.prefix, "drive_c", nom), "w", encoding="utf-8-sig") as f:
@@ -207,7 +147,7 @@ class Desktop(unittest.TestCase):
 
     def test_notepad_old_latin_whole_field(self):
         self.notepad("eski.txt", "o'g'il shahar, choy")
-        self.d.ishlat("wine", ARGS.win_maydon, "bufer-qoy")
+        self.d.ishlat("wine", ish_stoli.ARGS.win_maydon, "bufer-qoy")
         avval = self.d.bufer()
         n = self.d.ikki_shift()
         x = self.d.ogirish_tugadi(n)
@@ -224,7 +164,7 @@ class Desktop(unittest.TestCase):
 
     def test_notepad_cyrillic_through_the_self_test(self):
         self.notepad("kirill.txt", "Тошкент шаҳри, ўзбек тили")
-        r = self.d.ishlat("wine", ARGS.harfnur, "--sinov-ikki-shift")
+        r = self.d.ishlat("wine", ish_stoli.ARGS.harfnur, "--sinov-ikki-shift")
         self.assertEqual(r.returncode, 0)
         self.assertEqual(r.stdout.decode("utf-8").replace("\r\n", "\n"), "NATIJA: Toşkent şahri, özbek tili\n")
         self.d.yopish("notepad.exe")
@@ -238,15 +178,15 @@ class Desktop(unittest.TestCase):
         self.d.yopish("win_maydon.exe")
 
     def test_clipboard_with_several_formats_comes_back_whole(self):
-        self.d.ishlat("wine", ARGS.win_maydon, "bufer-qoy")
-        avval = self.d.ishlat("wine", ARGS.win_maydon, "bufer-oqi").stdout.decode().splitlines()
+        self.d.ishlat("wine", ish_stoli.ARGS.win_maydon, "bufer-qoy")
+        avval = self.d.ishlat("wine", ish_stoli.ARGS.win_maydon, "bufer-oqi").stdout.decode().splitlines()
         kerak = [q for q in avval if q.rsplit(" ", 2)[0] in ("#13", "HTML Format", "#8")]
         self.assertEqual(len(kerak), 3, avval)
         oqi = self.d.maydon("sho'x", 0, -1)  # Wine's single-line edit has no Control+A: all selected
         n = self.d.ikki_shift()
         self.d.ogirish_tugadi(n)
         self.assertEqual(kut(lambda: oqi() == "şöx" and oqi(), 3), "şöx")
-        keyin = self.d.ishlat("wine", ARGS.win_maydon, "bufer-oqi").stdout.decode().splitlines()
+        keyin = self.d.ishlat("wine", ish_stoli.ARGS.win_maydon, "bufer-oqi").stdout.decode().splitlines()
         for q in kerak:
             self.assertIn(q, keyin)
         # The restore is kept out of clipboard history: it is in there already.
@@ -275,12 +215,12 @@ class Desktop(unittest.TestCase):
         self.d.yopish("win_maydon.exe")
 
     def test_one_instance(self):
-        r = self.d.ishlat("wine", ARGS.harfnur)
+        r = self.d.ishlat("wine", ish_stoli.ARGS.harfnur)
         self.assertEqual(r.returncode, 0)
         self.assertIsNone(self.d.harfnur.poll())  # the first one still runs
 
     def test_version_on_the_console(self):
-        r = self.d.ishlat("wine", ARGS.harfnur, "--version")
+        r = self.d.ishlat("wine", ish_stoli.ARGS.harfnur, "--version")
         self.assertEqual(r.returncode, 0)
         self.assertRegex(r.stdout.decode(), r"^harfnur \d+\.\d+\.\d+\r?\n$")
 
@@ -370,7 +310,7 @@ class ZipLocation(unittest.TestCase):
             papka = os.path.join(d.uy, "AppData", "Local", "Temp", "Temp1_Harfnur-win64.zip", "Harfnur")
             os.makedirs(papka)
             exe = os.path.join(papka, "harfnur.exe")
-            shutil.copy(ARGS.harfnur, exe)
+            shutil.copy(ish_stoli.ARGS.harfnur, exe)
             p = d.boshla(["wine", exe])
             d.oyna("^Harfnur$")
             d.rasm("e2e-win-zip-alert.png")
@@ -384,13 +324,5 @@ class ZipLocation(unittest.TestCase):
 
 
 if __name__ == "__main__":
-    a = argparse.ArgumentParser()
-    a.add_argument("--harfnur", required=True)
-    a.add_argument("--win-maydon", required=True)
-    a.add_argument("--rasmlar", default=tempfile.gettempdir())
-    ARGS, qolgan = a.parse_known_args()
-    for kerak in ("Xvfb", "openbox", "wine", "wineboot", "wineserver", "xdotool", "xwininfo", "import",
-                  "convert", "compare"):
-        if not shutil.which(kerak):
-            sys.exit("missing %s: run scripts/windows.sh" % kerak)
-    unittest.main(argv=[sys.argv[0]] + qolgan, verbosity=2)
+    ish_stoli.main("--win-maydon", kerak=("Xvfb", "openbox", "wine", "wineboot", "wineserver", "xdotool", "xwininfo",
+                                          "import", "convert", "compare"), kerakli="scripts/windows.sh")
