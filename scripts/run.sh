@@ -32,7 +32,7 @@ sleep 1
 
 # Two fields: each text is converted from its own script.
 ogir() {  # file, text, title
-  build/tests/qt_maydon "$1" "$2" "$3" &
+  build/tests/qt_maydon "$1" "$2" "$3" >/dev/null 2>&1 &
   for _ in $(seq 50); do xdotool search --name "^$3\$" >/dev/null 2>&1 && break; sleep 0.1; done
   xdotool windowactivate --sync "$(xdotool search --name "^$3\$" | head -1)"
   sleep 0.3
