@@ -50,11 +50,6 @@ public:
         }
         p_ += k;
     }
-    void parcha(const Parcha& p) {
-        if (std::size_t(oxir_ - p_) < 8) osir(8);
-        std::memcpy(p_, p.b, 8);
-        p_ += p.n;
-    }
     // Room for k bytes (plus 16 of slack) at the returned pointer; hand the
     // pointer past what was written back to bitdi.
     char* joy(std::size_t k) {
@@ -133,15 +128,15 @@ void yur(std::string_view t, Yozuvchi& y, Sinf bosh, Qadami qadami, Sanoq& sanoq
             if constexpr (lotinmi) {
                 // Three one-byte Characters in the window and ASCII ahead.
                 if (j == boshC + 3) {
+                    // A Character eaten by the last rule is already written.
+                    if (!otkaz) nusxala(boshC);
                     auto kx = yolak::LotinKontekst::sinflardan(s0, s1, otkaz != 0);
-                    k = yolak::lotinAscii(b, n, boshC, j, boshqa, kx, nusxala, [&](const Parcha& p, std::size_t keyin) {
-                        y.parcha(p);
-                        nusxa = keyin;
-                    });
+                    k = yolak::lotinAscii(b, n, boshC, j, boshqa, kx, y);
                     if (k != boshC) {
                         s0 = jadval[b[k - 2]] & ~yakkaBit;
                         s1 = jadval[b[k - 1]] & ~yakkaBit;
                         otkaz = kx.yutilgan;
+                        nusxa = k + otkaz;
                     }
                 }
             } else {
@@ -242,7 +237,7 @@ inline unsigned onOltiBayt(const unsigned char* p, Sanoq& s) {
     };
     if (ascii == 0xFFFFu) {
         if (p[16] >= 0x80) return 0;
-        s.boshqa += std::size_t(__builtin_popcount(harflar()));
+        s.boshqa += std::size_t(yolak::sanaBitlar(harflar()));
         return 16;
     }
     const unsigned bosh = bit(_mm_cmpeq_epi8(_mm_and_si128(v, _mm_set1_epi8(char(0xFC))), _mm_set1_epi8(char(0xD0))));
@@ -261,8 +256,8 @@ inline unsigned onOltiBayt(const unsigned char* p, Sanoq& s) {
                        (keyingi == 0xD2 && keyingi2 - 0x82u > 0x89u - 0x82u);
     if (!yakka) return 0;
     const unsigned harf = harflar();
-    s.kirill += std::size_t(__builtin_popcount(bosh & ichida));
-    s.boshqa += std::size_t(__builtin_popcount(harf & ichida));
+    s.kirill += std::size_t(yolak::sanaBitlar(bosh & ichida));
+    s.boshqa += std::size_t(yolak::sanaBitlar(harf & ichida));
     return 16 - yetti;
 }
 #endif

@@ -35,6 +35,8 @@ inline std::uint64_t oraliqda(std::uint64_t w, unsigned char past, unsigned char
     const std::uint64_t oshdi = w + birlar * (0x7Fu - yuqorisi);
     return kamida & ~oshdi & yuqori;
 }
+// Set bits in plain arithmetic: the builtin is a library call on the
+// baseline x86-64 the programs are built for.
 inline int sanaBitlar(std::uint64_t x) {
     x = x - ((x >> 1) & 0x5555555555555555ull);
     x = (x & 0x3333333333333333ull) + ((x >> 2) & 0x3333333333333333ull);
@@ -107,15 +109,43 @@ struct LotinKontekst {
     }
 };
 
+// The nine Latin outputs in Parcha order (o O g G s S c C, then the
+// separating sign) as two-byte pairs. Every one is two bytes in UTF-8, so a
+// block's replacements of two Characters keep its length; `bor` is false if
+// a table ever breaks that, and the lane then leaves everything to the walk.
+struct LotinJuftlari {
+    char b[9][2] = {};
+    bool bor = false;
+};
+inline const LotinJuftlari& lotinJuftlari() {
+    static const LotinJuftlari j = [] {
+        const LotinChiqishlari& ch = lotinChiqishlari();
+        const Parcha* p[9] = {&ch.o, &ch.O, &ch.g, &ch.G, &ch.s, &ch.S, &ch.c, &ch.C, &ch.tutuq};
+        LotinJuftlari r;
+        r.bor = true;
+        for (int i = 0; i < 9; ++i) {
+            r.bor = r.bor && p[i]->n == 2;
+            std::memcpy(r.b[i], p[i]->b, 2);
+        }
+        return r;
+    }();
+    return j;
+}
+
 // Converts 64-byte blocks of old-Latin ASCII from k on while the bytes up to
 // k + 67 are ASCII (so the two bytes after a block are Characters of their
-// own). Calls `nusxala(pos)` to copy pending input up to pos and
-// `almashtir(text, pos_after)` for each replacement. Returns where it stopped.
-// Letters at or after `sanash` are added to `boshqa`.
-template <class Nusxala, class Almashtir>
+// own). Everything before k, and k itself when kx.yutilgan, must already be
+// written to `y` (a Yozuvchi); on return the same holds for the returned
+// position. Letters at or after `sanash` are added to `boshqa`.
+//
+// Each block is copied whole, then its replacements are stored over it: two
+// bytes for two, so only a separating sign (one byte for two) moves the rest
+// of the block along. No branch depends on which letter is replaced.
+template <class Yozuvchi>
 std::size_t lotinAscii(const unsigned char* b, std::size_t n, std::size_t k, std::size_t sanash,
-                       std::size_t& boshqa, LotinKontekst& kx, Nusxala nusxala, Almashtir almashtir) {
-    const LotinChiqishlari& ch = lotinChiqishlari();
+                       std::size_t& boshqa, LotinKontekst& kx, Yozuvchi& y) {
+    const LotinJuftlari& juft = lotinJuftlari();
+    if (!juft.bor) return k;
     while (k + 67 <= n) {
         std::uint64_t w[8];
         std::memcpy(w, b + k, 64);
@@ -140,24 +170,25 @@ std::size_t lotinAscii(const unsigned char* b, std::size_t n, std::size_t k, std
         std::uint64_t f3 = M & harfKeyin & (harfOldin | (okinaOldin & ogOldin2));
         f3 &= ~((f1 << 1) | std::uint64_t(kx.yutilgan));  // a mark eaten by o'/g' before it
 
+        // Byte i of the block goes to o + i + d, d counting the separating
+        // signs stored so far; a byte eaten by the block before is skipped.
+        const unsigned yut = kx.yutilgan;
+        char* o = y.joy(2 * 64 + 16) - yut;
+        std::memcpy(o + yut, b + k + yut, 64);
+        std::size_t d = 0;
         for (std::uint64_t f = f1 | f2 | f3; f; f &= f - 1) {
-            const int i = __builtin_ctzll(f);
-            const std::uint64_t bit = std::uint64_t{1} << i;
-            const std::size_t pos = k + std::size_t(i);
-            nusxala(pos);
-            if (f3 & bit) {
-                almashtir(ch.tutuq, pos + 1);
-                continue;
+            const unsigned i = unsigned(__builtin_ctzll(f));
+            const unsigned tutuq = unsigned(f3 >> i) & 1u;
+            const unsigned turi = unsigned(G >> i & 1) + 2 * unsigned(S >> i & 1) + 3 * unsigned(C >> i & 1);
+            std::memcpy(o + i + d, juft.b[2 * turi + unsigned(U >> i & 1) + 8 * tutuq], 2);
+            if (tutuq) {
+                std::memcpy(o + i + d + 2, b + k + i + 1, 63 - i);
+                ++d;
             }
-            const bool katta = (U & bit) != 0;
-            const Parcha& p = (O & bit)   ? (katta ? ch.O : ch.o)
-                              : (G & bit) ? (katta ? ch.G : ch.g)
-                              : (S & bit) ? (katta ? ch.S : ch.s)
-                                          : (katta ? ch.C : ch.c);
-            almashtir(p, pos + 2);
         }
         kx = {(L >> 63) != 0, (M >> 63) != 0, (OG >> 63) != 0, ((OG >> 62) & 1) != 0,
               (((f1 | f2) >> 63) & 1) != 0};
+        y.bitdi(o + 64 + d + kx.yutilgan);
         k += 64;
     }
     return k;
