@@ -10,6 +10,7 @@
 #include "engine/bolgich.h"
 #include "engine/ichki.h"
 #include "engine/kirill_qadami.h"
+#include "engine/lotin_yolagi.h"
 #include "engine/lotin_qadami.h"
 #include "engine/unikod.h"
 #include "engine/utf8.h"
@@ -121,23 +122,26 @@ void yur(std::string_view t, Yozuvchi& y, Sinf bosh, Qadami qadami, Sanoq& sanoq
     };
     toldir(0);
     int otkaz = 0;  // positions already consumed by a replacement
+    std::size_t lotinKeyin = 0;  // where the Latin lane may next find a block
 
     while (oldinda > 0) {
         if (oldinda == 3 && tez) {
             std::size_t k = boshC;
             if constexpr (lotinmi) {
-                // Three one-byte Characters in the window and ASCII ahead.
-                if (j == boshC + 3) {
+                if (boshC >= lotinKeyin) {
                     // A Character eaten by the last rule is already written.
                     if (!otkaz) nusxala(boshC);
-                    auto kx = yolak::LotinKontekst::sinflardan(s0, s1, otkaz != 0);
-                    k = yolak::lotinAscii(b, n, boshC, j, boshqa, kx, y);
+                    auto kx = yolak::LotinKontekst::sinflardan(s0, s1, otkaz != 0, nusxa);
+                    std::size_t durdi = n;
+                    k = yolak::lotin(b, n, boshC, j, kir, boshqa, kx, y, durdi);
                     if (k != boshC) {
-                        s0 = jadval[b[k - 2]] & ~yakkaBit;
-                        s1 = jadval[b[k - 1]] & ~yakkaBit;
+                        s0 = kx.oldingi2;
+                        s1 = kx.oldingi;
                         otkaz = kx.yutilgan;
-                        nusxa = k + otkaz;
+                        nusxa = kx.yozildi;
                     }
+                    // Not again until past what stopped it.
+                    lotinKeyin = durdi + 1;
                 }
             } else {
                 nusxala(boshC);

@@ -14,12 +14,11 @@
 
 #include "engine/bolgich.h"
 #include "engine/kirill_qadami.h"
-#include "engine/lotin_qadami.h"
 #include "engine/sinf.h"
 
 namespace harfnur::ichki::yolak {
 
-// ---- Old Latin over ASCII, 64 bytes at a time, with bit masks ----
+// ---- Bit tricks over eight bytes at a time ----
 
 inline constexpr std::uint64_t birlar = 0x0101010101010101ull;
 inline constexpr std::uint64_t yuqori = 0x8080808080808080ull;
@@ -46,153 +45,6 @@ inline int sanaBitlar(std::uint64_t x) {
 
 // One bit per byte, byte 0 in bit 0.
 inline std::uint64_t yigish(std::uint64_t bayroqlar) { return ((bayroqlar >> 7) * 0x0102040810204080ull) >> 56; }
-
-// One bit per byte of 64 ASCII bytes: letters, marks (' and `), o g s c h in
-// either case, and capitals.
-struct Maskalar {
-    std::uint64_t L = 0, M = 0, O = 0, G = 0, S = 0, C = 0, H = 0, U = 0;
-};
-
-#if defined(__SSE2__)
-inline Maskalar maskala(const unsigned char* p) {
-    Maskalar m;
-    const __m128i kichiklash = _mm_set1_epi8(0x20);
-    auto bit = [](__m128i v) { return std::uint64_t(unsigned(_mm_movemask_epi8(v))); };
-    auto teng8 = [](__m128i v, char c) { return _mm_cmpeq_epi8(v, _mm_set1_epi8(c)); };
-    auto oraliq8 = [](__m128i v, char past, char yuqorisi) {
-        return _mm_and_si128(_mm_cmpgt_epi8(v, _mm_set1_epi8(char(past - 1))),
-                             _mm_cmplt_epi8(v, _mm_set1_epi8(char(yuqorisi + 1))));
-    };
-    for (int i = 0; i < 4; ++i) {
-        const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + 16 * i));
-        const __m128i x = _mm_or_si128(v, kichiklash);
-        const int s = 16 * i;
-        m.L |= bit(oraliq8(x, 'a', 'z')) << s;
-        m.U |= bit(oraliq8(v, 'A', 'Z')) << s;
-        m.M |= bit(_mm_or_si128(teng8(v, '\''), teng8(v, '`'))) << s;
-        m.O |= bit(teng8(x, 'o')) << s;
-        m.G |= bit(teng8(x, 'g')) << s;
-        m.S |= bit(teng8(x, 's')) << s;
-        m.C |= bit(teng8(x, 'c')) << s;
-        m.H |= bit(teng8(x, 'h')) << s;
-    }
-    return m;
-}
-#else
-inline Maskalar maskala(const unsigned char* p) {
-    Maskalar m;
-    for (int i = 0; i < 8; ++i) {
-        std::uint64_t w;
-        std::memcpy(&w, p + 8 * i, 8);
-        const std::uint64_t x = w | (birlar * 0x20);  // folds A-Z onto a-z
-        const int s = 8 * i;
-        m.L |= yigish(oraliqda(x, 'a', 'z')) << s;
-        m.U |= yigish(oraliqda(w, 'A', 'Z')) << s;
-        m.M |= yigish(teng(w, '\'') | teng(w, '`')) << s;
-        m.O |= yigish(teng(x, 'o')) << s;
-        m.G |= yigish(teng(x, 'g')) << s;
-        m.S |= yigish(teng(x, 's')) << s;
-        m.C |= yigish(teng(x, 'c')) << s;
-        m.H |= yigish(teng(x, 'h')) << s;
-    }
-    return m;
-}
-#endif
-
-// What the Latin rules need to know of the two Characters before a block
-// and whether its first Character was consumed by a rule before it.
-struct LotinKontekst {
-    bool harf1, okina1, og1, og2, yutilgan;
-    static LotinKontekst sinflardan(Sinf pp, Sinf p, bool yutilgan) {
-        auto og = [](Sinf s) { return shakl(s) == Shakl::o || shakl(s) == Shakl::g; };
-        return {(p & harfBit) != 0, (p & okinaBit) != 0, og(p), og(pp), yutilgan};
-    }
-};
-
-// The nine Latin outputs in Parcha order (o O g G s S c C, then the
-// separating sign) as two-byte pairs. Every one is two bytes in UTF-8, so a
-// block's replacements of two Characters keep its length; `bor` is false if
-// a table ever breaks that, and the lane then leaves everything to the walk.
-struct LotinJuftlari {
-    char b[9][2] = {};
-    bool bor = false;
-};
-inline const LotinJuftlari& lotinJuftlari() {
-    static const LotinJuftlari j = [] {
-        const LotinChiqishlari& ch = lotinChiqishlari();
-        const Parcha* p[9] = {&ch.o, &ch.O, &ch.g, &ch.G, &ch.s, &ch.S, &ch.c, &ch.C, &ch.tutuq};
-        LotinJuftlari r;
-        r.bor = true;
-        for (int i = 0; i < 9; ++i) {
-            r.bor = r.bor && p[i]->n == 2;
-            std::memcpy(r.b[i], p[i]->b, 2);
-        }
-        return r;
-    }();
-    return j;
-}
-
-// Converts 64-byte blocks of old-Latin ASCII from k on while the bytes up to
-// k + 67 are ASCII (so the two bytes after a block are Characters of their
-// own). Everything before k, and k itself when kx.yutilgan, must already be
-// written to `y` (a Yozuvchi); on return the same holds for the returned
-// position. Letters at or after `sanash` are added to `boshqa`.
-//
-// Each block is copied whole, then its replacements are stored over it: two
-// bytes for two, so only a separating sign (one byte for two) moves the rest
-// of the block along. No branch depends on which letter is replaced.
-template <class Yozuvchi>
-std::size_t lotinAscii(const unsigned char* b, std::size_t n, std::size_t k, std::size_t sanash,
-                       std::size_t& boshqa, LotinKontekst& kx, Yozuvchi& y) {
-    const LotinJuftlari& juft = lotinJuftlari();
-    if (!juft.bor) return k;
-    while (k + 67 <= n) {
-        std::uint64_t w[8];
-        std::memcpy(w, b + k, 64);
-        const std::uint64_t hammasi = w[0] | w[1] | w[2] | w[3] | w[4] | w[5] | w[6] | w[7];
-        if ((hammasi & yuqori) || ((b[k + 64] | b[k + 65] | b[k + 66]) & 0x80)) break;
-        const Maskalar m = maskala(b + k);
-        const std::uint64_t L = m.L, M = m.M, O = m.O, G = m.G, S = m.S, C = m.C, H = m.H, U = m.U;
-        boshqa += std::size_t(sanaBitlar(sanash > k ? L >> (sanash - k) : L));
-        auto harfmi = [](unsigned c) { return std::uint64_t(((c | 0x20) - 'a') < 26u); };
-        const unsigned c64 = b[k + 64], c65 = b[k + 65];
-        const std::uint64_t OG = O | G;
-        const std::uint64_t harfOldin = (L << 1) | kx.harf1;
-        const std::uint64_t okinaOldin = (M << 1) | kx.okina1;
-        const std::uint64_t ogOldin2 = (OG << 2) | (std::uint64_t(kx.og1) << 1) | kx.og2;
-        const std::uint64_t harfKeyin = (L >> 1) | (harfmi(c64) << 63);
-        const std::uint64_t harfKeyin2 = (L >> 2) | (harfmi(c64) << 62) | (harfmi(c65) << 63);
-        const std::uint64_t okinaKeyin = (M >> 1) | (std::uint64_t(c64 == '\'' || c64 == '`') << 63);
-        const std::uint64_t hKeyin = (H >> 1) | (std::uint64_t((c64 | 0x20) == 'h') << 63);
-
-        const std::uint64_t f1 = OG & okinaKeyin & (harfOldin | harfKeyin2);  // o' g'
-        const std::uint64_t f2 = (S | C) & hKeyin;                            // sh ch
-        std::uint64_t f3 = M & harfKeyin & (harfOldin | (okinaOldin & ogOldin2));
-        f3 &= ~((f1 << 1) | std::uint64_t(kx.yutilgan));  // a mark eaten by o'/g' before it
-
-        // Byte i of the block goes to o + i + d, d counting the separating
-        // signs stored so far; a byte eaten by the block before is skipped.
-        const unsigned yut = kx.yutilgan;
-        char* o = y.joy(2 * 64 + 16) - yut;
-        std::memcpy(o + yut, b + k + yut, 64);
-        std::size_t d = 0;
-        for (std::uint64_t f = f1 | f2 | f3; f; f &= f - 1) {
-            const unsigned i = unsigned(__builtin_ctzll(f));
-            const unsigned tutuq = unsigned(f3 >> i) & 1u;
-            const unsigned turi = unsigned(G >> i & 1) + 2 * unsigned(S >> i & 1) + 3 * unsigned(C >> i & 1);
-            std::memcpy(o + i + d, juft.b[2 * turi + unsigned(U >> i & 1) + 8 * tutuq], 2);
-            if (tutuq) {
-                std::memcpy(o + i + d + 2, b + k + i + 1, 63 - i);
-                ++d;
-            }
-        }
-        kx = {(L >> 63) != 0, (M >> 63) != 0, (OG >> 63) != 0, ((OG >> 62) & 1) != 0,
-              (((f1 | f2) >> 63) & 1) != 0};
-        y.bitdi(o + 64 + d + kx.yutilgan);
-        k += 64;
-    }
-    return k;
-}
 
 // ---- Cyrillic over one- and two-byte code points, one table look-up each ----
 
