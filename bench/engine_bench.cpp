@@ -15,6 +15,10 @@ const std::string& lotin() {
     static const std::string t = harfnur::bench::lotinMatn(hajm);
     return t;
 }
+const std::string& bosma() {
+    static const std::string t = harfnur::bench::bosmaMatn(hajm);
+    return t;
+}
 const std::string& kirill() {
     static const std::string t = harfnur::bench::kirillMatn(hajm);
     return t;
@@ -45,13 +49,17 @@ void ochishBench(benchmark::State& s, const std::string& t) {
 }
 
 void BM_ogir_lotin(benchmark::State& s) { ogirBench(s, lotin()); }
+void BM_ogir_bosma(benchmark::State& s) { ogirBench(s, bosma()); }
 void BM_ogir_kirill(benchmark::State& s) { ogirBench(s, kirill()); }
 void BM_utf32_lotin(benchmark::State& s) { ochishBench(s, lotin()); }
+void BM_utf32_bosma(benchmark::State& s) { ochishBench(s, bosma()); }
 void BM_utf32_kirill(benchmark::State& s) { ochishBench(s, kirill()); }
 
 BENCHMARK(BM_ogir_lotin)->Unit(benchmark::kMillisecond)->MinTime(2.0);
+BENCHMARK(BM_ogir_bosma)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 BENCHMARK(BM_ogir_kirill)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 BENCHMARK(BM_utf32_lotin)->Unit(benchmark::kMillisecond)->MinTime(1.0);
+BENCHMARK(BM_utf32_bosma)->Unit(benchmark::kMillisecond)->MinTime(1.0);
 BENCHMARK(BM_utf32_kirill)->Unit(benchmark::kMillisecond)->MinTime(1.0);
 
 }  // namespace

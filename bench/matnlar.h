@@ -33,6 +33,17 @@ inline std::string lotinMatn(std::size_t hajm, unsigned urugh = 0) {
                   hajm, 1 + 2 * urugh);
 }
 
+// Old Latin as publishers print it: ʻ after o and g, ’ as the separating
+// sign, guillemets and dashes.
+inline std::string bosmaMatn(std::size_t hajm, unsigned urugh = 0) {
+    return gaplar({"o\u02BBzbek", "tilida", "so\u02BBz", "g\u02BBalaba", "shahar", "choy", "ta\u2019lim",
+                   "maktab", "bola", "kitob", "o\u02BBqituvchi", "qo\u02BBl", "yangi", "bilan", "uchun",
+                   "ko\u02BBp", "yaxshi", "bog\u02BB", "tog\u02BB", "shu", "keyin", "hech", "narsa", "inson",
+                   "\u00ABdavlat\u00BB", "mo\u2019jiza", "sher", "qishloq", "\u2014", "ish", "oila",
+                   "do\u02BBst", "va", "bu", "bir", "edi", "bo\u02BBldi", "kerak"},
+                  hajm, 3 + 2 * urugh);
+}
+
 inline std::string kirillMatn(std::size_t hajm, unsigned urugh = 0) {
     return gaplar({"ўзбек", "тилида", "сўз", "ғалаба", "шаҳар", "чой", "таълим", "мактаб", "бола",
                    "китоб", "ўқитувчи", "қўл", "янги", "билан", "учун", "кўп", "яхши", "боғ", "тоғ",

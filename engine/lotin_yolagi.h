@@ -5,6 +5,7 @@
 // first. The agreement test against the reference path holds it to the step.
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <cstring>
@@ -70,6 +71,26 @@ inline Maskalar maskala(const unsigned char* p) {
     return m;
 }
 #endif
+
+// The letters a..z and A..Z among 64 bytes.
+inline std::uint64_t asciiHarflari(const unsigned char* p) {
+    std::uint64_t r = 0;
+#if defined(__SSE2__)
+    for (int i = 0; i < 4; ++i) {
+        const __m128i v = _mm_or_si128(_mm_loadu_si128(reinterpret_cast<const __m128i*>(p + 16 * i)), _mm_set1_epi8(0x20));
+        const __m128i harf = _mm_and_si128(_mm_cmpgt_epi8(v, _mm_set1_epi8('a' - 1)), _mm_cmplt_epi8(v, _mm_set1_epi8('z' + 1)));
+        r |= std::uint64_t(unsigned(_mm_movemask_epi8(harf))) << (16 * i);
+    }
+#else
+    for (int i = 0; i < 8; ++i) {
+        std::uint64_t w;
+        std::memcpy(&w, p + 8 * i, 8);
+        const std::uint64_t ascii = w & ~(((w & yuqori) >> 7) * 0xFF);  // others as NUL, no carries
+        r |= yigish(oraliqda(ascii | (birlar * 0x20), 'a', 'z')) << (8 * i);
+    }
+#endif
+    return r;
+}
 
 // What the rules need of the Characters before a block, and where the
 // output stands.
@@ -211,6 +232,90 @@ inline Maskalar bayroqMaskalari(const std::uint8_t* past, const std::uint8_t* yu
     return m;
 }
 
+// A 64-byte window of ASCII and two- and three-byte code points that all
+// stand alone, classified where the bytes lie: each Character's flags sit on
+// its first byte. Characters starting before `aralashOxiri` are the block;
+// the ones after are there to be looked at, never converted.
+inline constexpr unsigned aralashOxiri = 52;
+struct Aralash {
+    std::uint64_t b1 = 0, b2 = 0, b3 = 0;  // first bytes of one-, two- and three-byte Characters
+    Maskalar m;
+    std::uint64_t K = 0;  // Cyrillic letters
+    std::uint64_t boshlar() const { return b1 | b2 | b3; }
+    std::uint64_t blok() const { return boshlar() & ((std::uint64_t{1} << aralashOxiri) - 1); }
+    // Where the Character after the block starts; a three-byte code point
+    // at most lies between two starts, so there is one.
+    unsigned keyingi() const { return unsigned(__builtin_ctzll(boshlar() >> aralashOxiri)) + aralashOxiri; }
+    // Flags moved from a Character's first byte to its last, and back.
+    std::uint64_t oxiriga(std::uint64_t x) const { return (x & b1) | ((x & b2) << 1) | ((x & b3) << 2); }
+    std::uint64_t boshiga(std::uint64_t x) const { return (x & b1) | ((x >> 1) & b2) | ((x >> 2) & b3); }
+    // At each Character, the flag of the one after it, or before it
+    // (`oldin` for the first).
+    std::uint64_t keyin(std::uint64_t x) const { return boshiga(x >> 1); }
+    std::uint64_t oldin(std::uint64_t x, bool oldingi) const { return (oxiriga(x) << 1) | std::uint64_t(oldingi); }
+};
+// Reads the 64 bytes at p (which has more readable after it) into `a`;
+// false when they are not such a window up to the Characters it needs.
+// Without `toliq` only the letter masks are filled, which is all a count needs.
+template <bool toliq = true>
+inline bool aralashla(const unsigned char* p, const std::uint16_t* bj, Aralash& a) {
+    std::uint64_t A = 0, T = 0, L2 = 0, L3 = 0;
+#if defined(__SSE2__)
+    for (int i = 0; i < 4; ++i) {
+        const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + 16 * i));
+        auto bit = [](__m128i x) { return std::uint64_t(unsigned(_mm_movemask_epi8(x))); };
+        auto uchi = [&](char maska, char qiymat) {
+            return bit(_mm_cmpeq_epi8(_mm_and_si128(v, _mm_set1_epi8(maska)), _mm_set1_epi8(qiymat)));
+        };
+        const int s = 16 * i;
+        A |= (~bit(v) & 0xFFFFu) << s;
+        T |= uchi(char(0xC0), char(0x80)) << s;
+        L2 |= uchi(char(0xE0), char(0xC0)) << s;
+        L3 |= uchi(char(0xF0), char(0xE0)) << s;
+    }
+#else
+    for (int i = 0; i < 8; ++i) {
+        std::uint64_t w;
+        std::memcpy(&w, p + 8 * i, 8);
+        const int s = 8 * i;
+        A |= yigish(~w & yuqori) << s;
+        T |= yigish(w & yuqori & ~(w << 1)) << s;
+        L2 |= yigish(w & (w << 1) & ~(w << 2) & yuqori) << s;
+        L3 |= yigish(w & (w << 1) & (w << 2) & ~(w << 3) & yuqori) << s;
+    }
+#endif
+    // Every byte leads or continues a code point of one to three bytes, and
+    // each lead has just its continuation bytes (those cut off at the end
+    // of the window are not looked at).
+    if ((A | T | L2 | L3) != ~std::uint64_t{0} || T != (((L2 | L3) << 1) | (L3 << 2))) return false;
+    a.b1 = A;
+    a.b2 = L2;
+    a.b3 = L3;
+    // Bytes above 0x7F match none of the ASCII letters.
+    if constexpr (toliq)
+        a.m = maskala(p);
+    else
+        a.m.L = asciiHarflari(p);
+    a.K = 0;
+    // Code points up to the one after the block's second look-ahead
+    // Character start before byte 62.
+    for (std::uint64_t x = (L2 | L3) & ((std::uint64_t{1} << 62) - 1); x; x &= x - 1) {
+        const unsigned i = unsigned(__builtin_ctzll(x));
+        std::uint16_t f;
+        if (L2 >> i & 1)
+            f = p[i] < 0xC2 ? 0 : bj[(p[i] & 0x1Fu) << 6 | (p[i + 1] & 0x3Fu)];  // C0, C1: overlong
+        else
+            f = uchBaytliBayroq(p + i);
+        // The masks of o g s c h come from ASCII bytes alone.
+        if (!(f & bYakka) || (f & (bO | bG | bS | bC | bH))) return false;
+        const std::uint64_t bit = std::uint64_t{1} << i;
+        if (f & bHarf) a.m.L |= bit;
+        if (f & bOkina) a.m.M |= bit;
+        if (f & bKirill) a.K |= bit;
+    }
+    return true;
+}
+
 // The Latin rules over a block: f1 o'/g', f2 sh/ch, f3 a separating sign,
 // each bit where a replacement starts. `keyin` holds the flags of the two
 // Characters after the block.
@@ -299,6 +404,65 @@ std::size_t lotin(const unsigned char* b, std::size_t n, std::size_t k, std::siz
                 k += 64;
                 kx.yozildi = k + kx.yutilgan;
                 continue;
+            }
+        }
+
+        // ASCII with code points of two and three bytes among it, such as
+        // ʻ ‘ ’ in Latin text: the rules run over byte positions, a
+        // Character's neighbours found through where each one starts.
+        if (k + 128 <= n) {
+            Aralash a;
+            if (aralashla(b + k, bj, a)) {
+                const unsigned nb = a.keyingi();
+                if (k + nb >= sanash) {
+                    const Maskalar& m = a.m;
+                    const std::uint64_t R = a.blok();
+                    const std::uint64_t yangi = sanash > k ? R & (~std::uint64_t{0} << (sanash - k)) : R;
+                    boshqa += std::size_t(sanaBitlar(m.L & ~a.K & yangi));
+                    kir += std::size_t(sanaBitlar(a.K & yangi));
+
+                    const std::uint64_t OG = m.O | m.G;
+                    const std::uint64_t PL = a.oldin(m.L, kx.harf1), PM = a.oldin(m.M, kx.okina1);
+                    const std::uint64_t POG = a.oldin(OG, kx.og1), PPOG = a.oldin(POG, kx.og2);
+                    const std::uint64_t NL = a.keyin(m.L);
+                    LotinQoidalar q;
+                    q.f1 = OG & a.keyin(m.M) & (PL | a.keyin(NL)) & R;
+                    q.f2 = (m.S | m.C) & a.keyin(m.H) & R;
+                    q.f3 = m.M & NL & (PL | (PM & PPOG)) & R;
+                    q.f3 &= ~((q.f1 << 1) | std::uint64_t(kx.yutilgan));
+
+                    const std::uint64_t boshlar = a.boshlar();
+                    char* p = y.joy(2 * 64 + 64);
+                    std::size_t dan = kx.yozildi - k;
+                    for (std::uint64_t f = q.f1 | q.f2 | q.f3; f; f &= f - 1) {
+                        const unsigned i = unsigned(__builtin_ctzll(f));
+                        kochir(p, b + k + dan, i - dan);
+                        p += i - dan;
+                        std::memcpy(p, juft.b[juftTartibi(m, q.f3, i)], 2);
+                        p += 2;
+                        // o g s c are one byte, so what a pair eats starts at i + 1.
+                        const unsigned yeyilgan = (q.f3 >> i & 1) ? i : i + 1;
+                        dan = unsigned(__builtin_ctzll(boshlar & (~std::uint64_t{1} << yeyilgan)));
+                    }
+                    if (dan < nb) {
+                        kochir(p, b + k + dan, nb - dan);
+                        p += nb - dan;
+                    }
+                    y.bitdi(p);
+
+                    const unsigned son = 63u - unsigned(__builtin_clzll(R));
+                    const std::uint64_t oldR = R & ~(std::uint64_t{1} << son);
+                    kx.oldingi2 = oldR ? kodSinfiDan(b + k + (63u - unsigned(__builtin_clzll(oldR))), jadval) : kx.oldingi;
+                    kx.oldingi = kodSinfiDan(b + k + son, jadval);
+                    kx.harf1 = (m.L >> son) & 1;
+                    kx.okina1 = (m.M >> son) & 1;
+                    kx.og1 = (OG >> son) & 1;
+                    kx.og2 = (POG >> son) & 1;
+                    kx.yutilgan = ((q.f1 | q.f2) >> son) & 1;
+                    kx.yozildi = k + std::max<std::size_t>(dan, nb);
+                    k += nb;
+                    continue;
+                }
             }
         }
 

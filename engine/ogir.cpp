@@ -272,6 +272,7 @@ Sanoq harflarniSana(std::string_view t) {
     Sanoq s;
     Bolgich bol(t);
     const std::uint32_t* jadval = bol.jadval();
+    const std::uint16_t* bayroqlar = yolak::lotinBayroqJadvali();
     const auto* b = reinterpret_cast<const unsigned char*>(t.data());
     const std::size_t n = t.size();
     auto sana = [&s](Sinf sinf) {
@@ -296,6 +297,18 @@ Sanoq harflarniSana(std::string_view t) {
                     }
                 }
 #endif
+                // Latin with ʻ ‘ ’ and the like among the ASCII.
+                if (j + 128 <= n) {
+                    yolak::Aralash a;
+                    if (yolak::aralashla<false>(b + j, bayroqlar, a)) {
+                        if (kutadi) sana(kut), kutadi = false;
+                        const std::uint64_t R = a.blok();
+                        s.boshqa += std::size_t(yolak::sanaBitlar(a.m.L & ~a.K & R));
+                        s.kirill += std::size_t(yolak::sanaBitlar(a.K & R));
+                        j += a.keyingi();
+                        continue;
+                    }
+                }
                 if (j + 10 <= n) {
                     std::uint64_t w;
                     std::memcpy(&w, b + j, 8);

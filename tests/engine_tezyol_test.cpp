@@ -73,9 +73,15 @@ TEST(FastPath, AgreesOnMostlyOneScriptTexts) {
                                             "z", "k", " ", " ", "'", "`", "\n", "\r\n", ".", "b"};
     const std::vector<std::string> kirill = {"а", "е", "ё", "о", "у", "ц", "ш", "ъ", "ь", "ю", "я", "ў",
                                              "қ", "ғ", "ҳ", "Е", "Ц", "Ю", "Ъ", "Ш", " ", " ", ".", "\n"};
+    // Latin as printed: typographic marks and quotes, letters of the new
+    // orthography, a stray Cyrillic letter.
+    const std::vector<std::string> bosma = {"o", "g", "s", "c", "h", "O", "G", "S", "a", "i", "k", " ", " ",
+                                            "\u02BB", "\u2018", "\u2019", "\u02BC", "'", "ö", "ş", "Ç",
+                                            "қ", "ҳ", "—", "«", "»", "\u201C", "\n", "\r\n"};
+    const std::vector<std::string>* turlar[] = {&kirill, &lotin, &bosma};
     std::mt19937 g(42);
-    for (int i = 0; i < 400; ++i) {
-        const std::string t = birYozuvda(g, i % 2 ? lotin : kirill, 200 + std::size_t(i) * 5);
+    for (int i = 0; i < 600; ++i) {
+        const std::string t = birYozuvda(g, *turlar[i % 3], 200 + std::size_t(i) * 5);
         ASSERT_EQ(harfnur::ogir(t), harfnur::ichki::ogirToliq(t)) << "i=" << i;
         const auto tez = harfnur::ichki::harflarniSana(t);
         const auto m = harfnur::ichki::toliqMatn(t);
@@ -86,6 +92,25 @@ TEST(FastPath, AgreesOnMostlyOneScriptTexts) {
         }
         ASSERT_EQ(tez.kirill, kir) << "i=" << i;
         ASSERT_EQ(tez.boshqa, boshqa) << "i=" << i;
+    }
+}
+
+// Pieces whose meaning hangs on a code point that joins the one before, or
+// on bytes that are not text, put at every offset of printed Latin so they
+// meet each edge of the block lanes' windows.
+TEST(FastPath, AgreesWithJoiningPiecesAtEveryOffset) {
+    const std::string bosma = "O\u02BBzbekiston \u2014 shahar, g\u2018alaba. Ta\u2019lim o\u02BBqituvchi \u00ABdo'st\u00BB; ";
+    std::string toldiruvchi;
+    while (toldiruvchi.size() < 400) toldiruvchi += bosma;
+    const char* const parchalar[] = {
+        "o'\u0301b", "o\u02BB\u0301a", "g\u2019\u0308 ", "sh\u0301", "s\u0301h", "a'\u0301b", "o'\u200Db",
+        "ch\u0483", "o'\U0001F600", "o'\xFF" "b", "\xC3o'a", "o\xE2\x80" "b", "\u02BB\u0301\u02BBa", "o'\r\nb",
+    };
+    for (const char* parcha : parchalar) {
+        for (std::size_t joy = 0; joy < 200; ++joy) {
+            const std::string t = toldiruvchi.substr(0, joy) + parcha + toldiruvchi.substr(joy);
+            ASSERT_EQ(harfnur::ogir(t), harfnur::ichki::ogirToliq(t)) << parcha << " at " << joy;
+        }
     }
 }
 
