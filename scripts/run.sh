@@ -7,7 +7,8 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/kerakli.sh all
-cmake -S . -B build -DCMAKE_BUILD_TYPE=Release >/dev/null
+source scripts/kesh.sh
+cmake -S . -B build -DCMAKE_BUILD_TYPE=Release "${kesh[@]}" >/dev/null
 cmake --build build -j"$(nproc)" >/dev/null
 harfnur=build/platform/linux/harfnur
 

@@ -7,10 +7,12 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/kerakli.sh all
 
+source scripts/kesh.sh
+
 jobs=$(nproc)
 configure() {  # dir, extra cmake args...; $hedef, when set, names the only targets built
   local dir=$1; shift
-  cmake -S . -B "$dir" -DCMAKE_BUILD_TYPE=Release -DHARFNUR_WERROR=ON "$@" >/dev/null
+  cmake -S . -B "$dir" -DCMAKE_BUILD_TYPE=Release -DHARFNUR_WERROR=ON "${kesh[@]}" "$@" >/dev/null
   # shellcheck disable=SC2086
   cmake --build "$dir" -j"$jobs" ${hedef:+--target $hedef} >/dev/null
 }

@@ -114,8 +114,9 @@ build_icu
 echo "== Windows build (MinGW-w64)"
 need nsis librsvg2-bin imagemagick  # the installer; the icon made from the SVG
 log=/tmp/harfnur-windows-build.log
+source scripts/kesh.sh
 { cmake -S . -B build-win -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64.cmake" -DICU_ROOT="$icu/prefix" \
-    -DCMAKE_BUILD_TYPE=Release -DHARFNUR_LINUX=OFF -DHARFNUR_BENCH=OFF &&
+    -DCMAKE_BUILD_TYPE=Release -DHARFNUR_LINUX=OFF -DHARFNUR_BENCH=OFF "${kesh[@]}" &&
   cmake --build build-win -j"$jobs" &&
   (cd build-win && cpack -G "NSIS;ZIP"); } >"$log" 2>&1 || { tail -60 "$log"; exit 1; }
 grep -iE '(^|[^-])warning' "$log" && { echo "windows.sh: the Windows build has warnings" >&2; exit 1; }
