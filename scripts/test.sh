@@ -6,6 +6,11 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/kerakli.sh all
+# A merge left half done must not pass for finished work.
+if git grep -n -I -E '^(<<<<<<<|>>>>>>>)( |$)' -- ':!fuzz/korpus' 2>/dev/null; then
+  echo "test.sh: merge conflict markers in the files above" >&2
+  exit 1
+fi
 
 source scripts/kesh.sh
 
