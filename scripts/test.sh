@@ -13,6 +13,7 @@ if git grep -n -I -E '^(<<<<<<<|>>>>>>>)( |$)' -- ':!fuzz/korpus' 2>/dev/null; t
 fi
 
 source scripts/kesh.sh
+bolim() { echo "== $1 (at $((SECONDS / 60))m$((SECONDS % 60))s)"; }
 
 jobs=$(nproc)
 configure() {  # dir, extra cmake args...; $hedef, when set, names the only targets built
@@ -22,29 +23,30 @@ configure() {  # dir, extra cmake args...; $hedef, when set, names the only targ
   cmake --build "$dir" -j"$jobs" ${hedef:+--target $hedef} >/dev/null
 }
 
-echo "== build"
+bolim "build"
 configure build
-echo "== ASan+UBSan build"
+bolim "ASan+UBSan build"
 configure build-asan -DHARFNUR_SANITIZE=address -DHARFNUR_BENCH=OFF
-echo "== TSan build"
+bolim "TSan build"
 # Only what the TSan run below uses.
 hedef="cli_tests engine_thread_tests pipeline_tests app_tests" configure build-tsan -DHARFNUR_SANITIZE=thread -DHARFNUR_BENCH=OFF -DHARFNUR_LINUX=OFF
-echo "== fuzz build"
+bolim "fuzz build"
 hedef=ogir_fuzz configure build-fuzz -DCMAKE_CXX_COMPILER=clang++ -DHARFNUR_FUZZ=ON -DHARFNUR_BENCH=OFF -DBUILD_TESTING=OFF -DHARFNUR_LINUX=OFF
 
-echo "== sanitizers"
+bolim "sanitizers"
 # The syntax and packaging checks gain nothing from a sanitizer.
 (cd build-asan && ctest --no-tests=error --output-on-failure -j"$jobs" -E '^(mac\.|paket\.)' >/tmp/harfnur-asan.log 2>&1) || { cat /tmp/harfnur-asan.log; exit 1; }
 grep "tests passed" /tmp/harfnur-asan.log
 (cd build-tsan && TSAN_OPTIONS=halt_on_error=1 ctest --no-tests=error --output-on-failure -R 'Threads|Imlochi|Jurnal|ShiftKuzatuvchi|Kirish' >/tmp/harfnur-tsan.log 2>&1) || { cat /tmp/harfnur-tsan.log; exit 1; }
 grep "tests passed" /tmp/harfnur-tsan.log
-echo "== fuzzing (20 s)"
+bolim "fuzzing (20 s)"
 (cd build-fuzz && ctest --no-tests=error --output-on-failure -R fuzz >/tmp/harfnur-fuzz.log 2>&1) || { cat /tmp/harfnur-fuzz.log; exit 1; }
 grep "tests passed" /tmp/harfnur-fuzz.log
 
-echo "== tests"
+bolim "tests"
 (cd build && ctest --no-tests=error --output-on-failure -j"$jobs")
-echo "== Debian package"
+bolim "Debian package"
 bash scripts/paket_test.sh build
-echo "== Windows (cross-built, tested under Wine, packaged)"
+bolim "Windows (cross-built, tested under Wine, packaged)"
 bash scripts/windows.sh
+echo "== all passed in $((SECONDS / 60))m$((SECONDS % 60))s"
