@@ -51,7 +51,9 @@ std::size_t qismHajmi() {
         const unsigned long long n = std::strtoull(e, nullptr, 10);
         if (n > 0) return std::size_t(n);
     }
-    return std::size_t(4) << 20;
+    // About a millisecond of work: the threads end close together, and the
+    // few buffers in flight stay small (4 MB pieces were 10-20% slower on two).
+    return std::size_t(1) << 20;
 }
 
 std::string nomi(const std::string& f) { return f == "-" ? "standard input" : f; }
