@@ -2,10 +2,12 @@
 """harfnur-ogir against plain decoders on the same files, side by side.
 
 Generates seeded sample text (about 100 MB per script by default: old Latin
-with ASCII apostrophes, old Latin as printed with ʻ and ’, and Cyrillic), then runs
-each command RUNS times (uconv, far slower, once), interleaved, output to /dev/null, and prints the
-medians of wall, user and system time and peak memory, with the ratio of
-iconv's time to each command's. The machine's other load shows in the wall
+with ASCII apostrophes, old Latin as printed with ʻ and ’, and Cyrillic),
+then runs each command RUNS times (uconv, far slower, once), interleaved,
+output to /dev/null, and prints the medians of wall, user and system time and
+peak memory, the best wall time, and the ratio of iconv's time to each
+command's. Two single-threaded runs started together show what two cores give
+this machine, to judge -j2 by. The machine's other load shows in the wall
 times; user + system time is steadier.
 
 Usage: ogir_taqqos.py BUILD_DIR [--mb 100] [--runs 7] [--gb-memory]
@@ -34,6 +36,17 @@ def olch(buyruq):
     return devor, r.ru_utime, r.ru_stime, r.ru_maxrss / 1024
 
 
+def ikkitasi(buyruq):
+    """Wall seconds of two runs of one command started together: what two
+    cores give this machine, against which -j2 can be judged."""
+    with open(os.devnull, "wb") as bosh:
+        t0 = time.perf_counter()
+        p = [subprocess.Popen(buyruq, stdout=bosh) for _ in range(2)]
+        if any(x.wait() != 0 for x in p):
+            sys.exit("failed: %s" % " ".join(buyruq))
+        return time.perf_counter() - t0
+
+
 def main():
     a = argparse.ArgumentParser()
     a.add_argument("build")
@@ -59,18 +72,25 @@ def main():
             if shutil.which("uconv"):
                 buyruqlar.append(("uconv -x uz_Cyrl-uz_Latn", ["uconv", "-x", "uz_Cyrl-uz_Latn", f]))
             natijalar = {nom: [] for nom, _ in buyruqlar}
+            juft = []
             for i in range(o.runs):
                 for nom, b in buyruqlar:
                     if nom.startswith("uconv") and i > 0:
                         continue  # tens of seconds a run: once is enough
                     natijalar[nom].append(olch(b))
+                juft.append(ikkitasi([ogir, "-j1", f]))
             med = {n: [statistics.median(x[i] for x in v) for i in range(4)] for n, v in natijalar.items()}
+            eng = {n: min(x[0] for x in v) for n, v in natijalar.items()}
             iw, iu, isy, _ = med["iconv -f UTF-8 -t UTF-32"]
             print("\n%s, %.0f MB" % (yozuv, os.path.getsize(f) / 2**20))
-            print("%-26s %8s %8s %8s %8s %10s %10s" % ("command", "wall s", "user s", "sys s", "RSS MB",
-                                                       "iconv/wall", "iconv/cpu"))
+            print("%-26s %8s %8s %8s %8s %8s %10s %10s" % ("command", "wall s", "best s", "user s", "sys s",
+                                                            "RSS MB", "iconv/wall", "iconv/cpu"))
             for nom, (w, u, sy, m) in med.items():
-                print("%-26s %8.3f %8.3f %8.3f %8.0f %9.2fx %9.2fx" % (nom, w, u, sy, m, iw / w, (iu + isy) / (u + sy)))
+                print("%-26s %8.3f %8.3f %8.3f %8.3f %8.0f %9.2fx %9.2fx" % (nom, w, eng[nom], u, sy, m, iw / w,
+                                                                             (iu + isy) / (u + sy)))
+            bir = eng["harfnur-ogir -j1"]
+            print("best walls: two -j1 runs at once %.3f s, so two cores give this machine %.2fx; "
+                  "-j2 gives %.2fx of -j1" % (min(juft), 2 * bir / min(juft), bir / eng["harfnur-ogir -j2"]))
             os.unlink(f)
         if o.gb_memory:
             f = os.path.join(papka, "katta.txt")
