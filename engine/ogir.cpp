@@ -227,43 +227,47 @@ inline unsigned sakkizBayt(std::uint64_t w, unsigned keyingi, unsigned keyingi2,
 }
 
 #if defined(__SSE2__)
-// Sixteen bytes at once, under the same terms as sakkizBayt: ASCII and
+// 16 x N bytes at once, under the same terms as sakkizBayt: ASCII and
 // two-byte letters of the Cyrillic block, the code point after them standing
-// alone too. `p` has two more readable bytes. Returns the bytes counted (16,
-// or 15 when the last one leads a code point), 0 when the terms fail.
-inline unsigned onOltiBayt(const unsigned char* p, Sanoq& s) {
-    const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
-    auto bit = [](__m128i x) { return unsigned(_mm_movemask_epi8(x)); };
-    const unsigned ascii = ~bit(v) & 0xFFFFu;
-    const __m128i kichik = _mm_or_si128(v, _mm_set1_epi8(0x20));
-    auto harflar = [&] {
-        return bit(_mm_and_si128(_mm_cmpgt_epi8(kichik, _mm_set1_epi8('a' - 1)),
-                                 _mm_cmplt_epi8(kichik, _mm_set1_epi8('z' + 1))));
-    };
-    if (ascii == 0xFFFFu) {
-        if (p[16] >= 0x80) return 0;
-        s.boshqa += std::size_t(yolak::sanaBitlar(harflar()));
-        return 16;
+// alone too. `p` has two more readable bytes. Returns the bytes counted (all,
+// or one fewer when the last one leads a code point), 0 when the terms fail.
+template <int N>
+inline unsigned kirillBloklari(const unsigned char* p, Sanoq& s) {
+    static_assert(N >= 1 && N <= 4);
+    constexpr unsigned B = 16 * N;
+    constexpr std::uint64_t hammasi = B == 64 ? ~std::uint64_t{0} : (std::uint64_t{1} << B) - 1;
+    std::uint64_t ascii = 0, bosh = 0, davom = 0, belgi = 0, d2 = 0, harf = 0;
+    for (int i = 0; i < N; ++i) {
+        const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + 16 * i));
+        auto bit = [i](__m128i x) { return std::uint64_t(unsigned(_mm_movemask_epi8(x))) << (16 * i); };
+        const __m128i kichik = _mm_or_si128(v, _mm_set1_epi8(0x20));
+        // D2 82..D2 89 are a sign and combining marks, no letters.
+        const __m128i x = _mm_xor_si128(v, _mm_set1_epi8(char(0x80)));
+        ascii |= ~bit(v) & (std::uint64_t{0xFFFF} << (16 * i));
+        bosh |= bit(_mm_cmpeq_epi8(_mm_and_si128(v, _mm_set1_epi8(char(0xFC))), _mm_set1_epi8(char(0xD0))));
+        davom |= bit(_mm_cmpeq_epi8(_mm_and_si128(v, _mm_set1_epi8(char(0xC0))), _mm_set1_epi8(char(0x80))));
+        belgi |= bit(_mm_and_si128(_mm_cmpgt_epi8(x, _mm_set1_epi8(1)), _mm_cmplt_epi8(x, _mm_set1_epi8(10))));
+        d2 |= bit(_mm_cmpeq_epi8(v, _mm_set1_epi8(char(0xD2))));
+        harf |= bit(_mm_and_si128(_mm_cmpgt_epi8(kichik, _mm_set1_epi8('a' - 1)),
+                                  _mm_cmplt_epi8(kichik, _mm_set1_epi8('z' + 1))));
     }
-    const unsigned bosh = bit(_mm_cmpeq_epi8(_mm_and_si128(v, _mm_set1_epi8(char(0xFC))), _mm_set1_epi8(char(0xD0))));
-    const unsigned davom = bit(_mm_cmpeq_epi8(_mm_and_si128(v, _mm_set1_epi8(char(0xC0))), _mm_set1_epi8(char(0x80))));
-    if ((ascii | bosh | davom) != 0xFFFFu) return 0;
-    const unsigned yetti = bosh >> 15;  // the last byte leads the next code point
-    const unsigned ichida = 0xFFFFu >> yetti;
-    if (davom != ((bosh << 1) & 0xFFFFu)) return 0;
-    // D2 82..D2 89: a sign and combining marks, no letters.
-    const __m128i x = _mm_xor_si128(v, _mm_set1_epi8(char(0x80)));
-    const unsigned belgi = bit(_mm_and_si128(_mm_cmpgt_epi8(x, _mm_set1_epi8(1)), _mm_cmplt_epi8(x, _mm_set1_epi8(10))));
-    const unsigned d2 = bit(_mm_cmpeq_epi8(v, _mm_set1_epi8(char(0xD2))));
+    if (ascii == hammasi) {
+        if (p[B] >= 0x80) return 0;
+        s.boshqa += std::size_t(yolak::sanaBitlar(harf));
+        return B;
+    }
+    if ((ascii | bosh | davom) != hammasi) return 0;
+    const unsigned yetti = unsigned(bosh >> (B - 1));  // the last byte leads the next code point
+    const std::uint64_t ichida = hammasi >> yetti;
+    if (davom != ((bosh << 1) & hammasi)) return 0;
     if (belgi & (d2 << 1)) return 0;
-    const unsigned keyingi = yetti ? p[15] : p[16], keyingi2 = yetti ? p[16] : p[17];
+    const unsigned keyingi = p[B - yetti], keyingi2 = p[B + 1 - yetti];
     const bool yakka = keyingi < 0x80 || keyingi == 0xD0 || keyingi == 0xD1 || keyingi == 0xD3 ||
                        (keyingi == 0xD2 && keyingi2 - 0x82u > 0x89u - 0x82u);
     if (!yakka) return 0;
-    const unsigned harf = harflar();
     s.kirill += std::size_t(yolak::sanaBitlar(bosh & ichida));
     s.boshqa += std::size_t(yolak::sanaBitlar(harf & ichida));
-    return 16 - yetti;
+    return B - yetti;
 }
 #endif
 
@@ -290,8 +294,15 @@ Sanoq harflarniSana(std::string_view t) {
             std::size_t kutBosh = 0;
             for (;;) {
 #if defined(__SSE2__)
+                if (j + 66 <= n) {
+                    if (const unsigned qadam = kirillBloklari<4>(b + j, s)) {
+                        if (kutadi) sana(kut), kutadi = false;
+                        j += qadam;
+                        continue;
+                    }
+                }
                 if (j + 18 <= n) {
-                    if (const unsigned qadam = onOltiBayt(b + j, s)) {
+                    if (const unsigned qadam = kirillBloklari<1>(b + j, s)) {
                         if (kutadi) sana(kut), kutadi = false;
                         j += qadam;
                         continue;
