@@ -9,6 +9,7 @@
 
 #include "engine/bolgich.h"
 #include "engine/ichki.h"
+#include "engine/lotin_qadami.h"
 #include "engine/ogir.h"
 
 namespace {
@@ -55,6 +56,37 @@ TEST(FastPath, AgreesOnLongTextsAcrossWindowShifts) {
         std::string t;
         while (t.size() < 20000) t += tasodifiy(g);
         ASSERT_EQ(harfnur::ogir(t), harfnur::ichki::ogirToliq(t)) << "i=" << i;
+    }
+}
+
+// The Latin step on its own, whatever the count of the text would choose:
+// texts where Cyrillic wins still pass through the Latin lanes in pieces a
+// file is cut into.
+TEST(FastPath, LatinStepAgreesOnAnyText) {
+    std::mt19937 g(2026);
+    for (int i = 0; i < 3000; ++i) {
+        std::string t;
+        while (t.size() < 150 + std::size_t(i % 7) * 200) t += tasodifiy(g);
+        const harfnur::ichki::Matn m = harfnur::ichki::toliqMatn(t);
+        std::string kutilgan;
+        std::size_t kir = 0, boshqa = 0;
+        for (const auto& b : m.belgilar) {
+            if (b.sinf & harfnur::ichki::harfBit) ++(b.sinf & harfnur::ichki::kirillBit ? kir : boshqa);
+        }
+        for (std::ptrdiff_t p = 0; p < m.soni();) {
+            if (const auto q = harfnur::ichki::lotinQadami(m, p)) {
+                kutilgan += q->almashtirish;
+                p += q->yutildi;
+            } else {
+                const auto& b = m.belgilar[std::size_t(p++)];
+                kutilgan.append(t, b.boshi, b.oxiri - b.boshi);
+            }
+        }
+        std::string r;
+        const harfnur::HarfSanogi s = harfnur::qadamBilanOgir(t, false, r);
+        ASSERT_EQ(r, kutilgan) << "i=" << i;
+        ASSERT_EQ(s.kirill, kir) << "i=" << i;
+        ASSERT_EQ(s.boshqa, boshqa) << "i=" << i;
     }
 }
 
