@@ -28,6 +28,16 @@ struct LotinKontekst {
         auto og = [](Sinf s) { return shakl(s) == Shakl::o || shakl(s) == Shakl::g; };
         return {(p & harfBit) != 0, (p & okinaBit) != 0, og(p), og(pp), yutilgan, pp, p, yozildi};
     }
+    // The flags for the next block, read at `son`, the bit of the block's last
+    // Character; `ogOldin` has at each Character whether the one before it
+    // is o or g, `yeydi` where a pair starts.
+    void oxiridan(const Maskalar& m, std::uint64_t ogOldin, std::uint64_t yeydi, unsigned son) {
+        harf1 = (m.L >> son) & 1;
+        okina1 = (m.M >> son) & 1;
+        og1 = ((m.O | m.G) >> son) & 1;
+        og2 = (ogOldin >> son) & 1;
+        yutilgan = (yeydi >> son) & 1;
+    }
 };
 
 // The nine Latin outputs in Parcha order (o O g G s S c C, then the
@@ -130,12 +140,7 @@ std::size_t lotin(const unsigned char* b, std::size_t n, std::size_t k, std::siz
                         ++d;
                     }
                 }
-                const std::uint64_t OG = m.O | m.G;
-                kx.harf1 = m.L >> 63;
-                kx.okina1 = m.M >> 63;
-                kx.og1 = OG >> 63;
-                kx.og2 = (OG >> 62) & 1;
-                kx.yutilgan = ((q.f1 | q.f2) >> 63) & 1;
+                kx.oxiridan(m, (m.O | m.G) << 1, q.f1 | q.f2, 63);
                 kx.oldingi2 = jadval[b[k + 62]] & ~yakkaBit;
                 kx.oldingi = jadval[b[k + 63]] & ~yakkaBit;
                 y.bitdi(o + 64 + d + kx.yutilgan);
@@ -192,11 +197,7 @@ std::size_t lotin(const unsigned char* b, std::size_t n, std::size_t k, std::siz
                     const std::uint64_t oldR = R & ~(std::uint64_t{1} << son);
                     kx.oldingi2 = oldR ? kodSinfiDan(b + k + (63u - unsigned(__builtin_clzll(oldR))), jadval) : kx.oldingi;
                     kx.oldingi = kodSinfiDan(b + k + son, jadval);
-                    kx.harf1 = (m.L >> son) & 1;
-                    kx.okina1 = (m.M >> son) & 1;
-                    kx.og1 = (OG >> son) & 1;
-                    kx.og2 = (POG >> son) & 1;
-                    kx.yutilgan = ((q.f1 | q.f2) >> son) & 1;
+                    kx.oxiridan(m, POG, q.f1 | q.f2, son);
                     kx.yozildi = k + std::max<std::size_t>(dan, nb);
                     k += nb;
                     continue;
@@ -281,12 +282,7 @@ std::size_t lotin(const unsigned char* b, std::size_t n, std::size_t k, std::siz
         y.bitdi(p);
 
         const unsigned son = blok - 1;
-        const std::uint64_t OG = m.O | m.G;
-        kx.og2 = blok >= 2 ? (OG >> (blok - 2)) & 1 : kx.og1;
-        kx.og1 = (OG >> son) & 1;
-        kx.harf1 = (m.L >> son) & 1;
-        kx.okina1 = (m.M >> son) & 1;
-        kx.yutilgan = ((q.f1 | q.f2) >> son) & 1;
+        kx.oxiridan(m, ((m.O | m.G) << 1) | kx.og1, q.f1 | q.f2, son);
         kx.oldingi2 = blok >= 2 ? kodSinfiDan(b + k + bosh[blok - 2], jadval) : kx.oldingi;
         kx.oldingi = kodSinfiDan(b + k + bosh[son], jadval);
         kx.yozildi = k + dan;
