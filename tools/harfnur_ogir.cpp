@@ -64,16 +64,21 @@ unsigned iplarSoni(const og::Sozlamalar& s) {
     return n ? n : 1;
 }
 
+// Standard output, or -o's file; false once the reason is said.
+bool chiqishniOch(const std::string& fayl, og::Chiqish& ch) {
+    std::string sabab;
+    if (ch.och(fayl, sabab)) return true;
+    xabar(ch.nomi(), sabab);
+    return false;
+}
+
 // To standard output or to -o's file.
 int chiqar(const og::Sozlamalar& s) {
     og::Chiqish ch;
-    std::string sabab;
-    if (!ch.och(s.chiqishFayli, sabab)) {
-        xabar(ch.nomi(), sabab);
-        return 1;
-    }
+    if (!chiqishniOch(s.chiqishFayli, ch)) return 1;
     og::FdYozuvchi chiqish(ch.fd());
     og::Jarayon jarayon(::isatty(STDERR_FILENO) && !s.jim);
+    std::string sabab;
     int holat = 0;
     {
         og::TartibliIshlar ishlar(iplarSoni(s));
@@ -208,11 +213,7 @@ int joyida(const og::Sozlamalar& s) {
 
 int qatorlab(const og::Sozlamalar& s) {
     og::Chiqish ch;
-    std::string sabab;
-    if (!ch.och(s.chiqishFayli, sabab)) {
-        xabar(ch.nomi(), sabab);
-        return 1;
-    }
+    if (!chiqishniOch(s.chiqishFayli, ch)) return 1;
     og::FdYozuvchi chiqish(ch.fd());
     int holat = 0;
     for (const std::string& f : s.fayllar) {
@@ -236,7 +237,7 @@ int qatorlab(const og::Sozlamalar& s) {
         xabar(ch.nomi(), std::strerror(chiqish.xato()));
         return 1;
     }
-    if (!ch.yakunla(sabab)) {
+    if (std::string sabab; !ch.yakunla(sabab)) {
         xabar(ch.nomi(), sabab);
         return 1;
     }
