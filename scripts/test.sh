@@ -31,7 +31,7 @@ bolim "TSan build"
 # Only what the TSan run below uses.
 hedef="cli_tests engine_thread_tests pipeline_tests app_tests" configure build-tsan -DHARFNUR_SANITIZE=thread -DHARFNUR_BENCH=OFF -DHARFNUR_LINUX=OFF
 bolim "fuzz build"
-hedef=ogir_fuzz configure build-fuzz -DCMAKE_CXX_COMPILER=clang++ -DHARFNUR_FUZZ=ON -DHARFNUR_BENCH=OFF -DBUILD_TESTING=OFF -DHARFNUR_LINUX=OFF
+hedef="ogir_fuzz qismlar_fuzz html_fuzz rtf_fuzz" configure build-fuzz -DCMAKE_CXX_COMPILER=clang++ -DHARFNUR_FUZZ=ON -DHARFNUR_BENCH=OFF -DBUILD_TESTING=OFF -DHARFNUR_LINUX=OFF
 
 bolim "sanitizers"
 # The syntax and packaging checks gain nothing from a sanitizer.
