@@ -9,8 +9,8 @@
 
 #include <csignal>
 #include <functional>
-
 #include <random>
+#include <thread>
 
 #include "engine/ogir.h"
 #include "tests/cli_yordam.h"
@@ -395,7 +395,12 @@ TEST_F(Cli, ProgressOnlyOnATerminal) {
     }
     const std::string jurnal = (papka_ / "tty").string();
     auto terminalda = [&](const std::string& v) {
-        const std::string b = "script -qec \"" + std::string(HARFNUR_OGIR) + " " + v + " " + f + " >/dev/null\" " + jurnal;
+        const std::string buyruq = std::string(HARFNUR_OGIR) + " " + v + " " + f + " >/dev/null";
+#if defined(__APPLE__) || defined(__FreeBSD__) || defined(__NetBSD__) || defined(__OpenBSD__)
+        const std::string b = "script -q " + jurnal + " sh -c \"" + buyruq + "\"";  // BSD: the file, then the command
+#else
+        const std::string b = "script -qec \"" + buyruq + "\" " + jurnal;  // util-linux
+#endif
         EXPECT_EQ(std::system((b + " >/dev/null 2>&1").c_str()), 0);
         return oqi(jurnal);
     };
@@ -457,6 +462,183 @@ TEST_F(CliOrtada, FileRemovedMeanwhileIsNotBroughtBack) {
     EXPECT_EQ(oqi(xato), "harfnur-ogir: " + f_ + ": removed or replaced while being converted; not written\n");
     fs::remove(xato);
     EXPECT_EQ(royxat(), "");
+}
+
+// Standard input past the threshold goes through a temporary file and is
+// converted as the file itself would be: the same choice of script from the
+// whole text, the same bytes. The file is gone when the run ends.
+TEST_F(Cli, PipePastTheThresholdGivesTheBytesOfTheFile) {
+    const std::string kirill = aralash(7, 300000, 100), lotin = aralash(8, 300000, 0);
+    const std::string tenglik = aralash(9, 300000, 50);
+    std::u16string uzun16;
+    while (uzun16.size() < 100000) uzun16 += u"Шаҳар o'g'il \xD83D\xDE00 choy\r\n";
+    const std::string cp1251 = "\xD8\xE0\xF5\xE0\xF0 \xF7\xEE\xE9 sh\n";
+    struct Hol {
+        std::string nom, matn, variant;
+    } const hollar[] = {
+        {"kirill", kirill, ""},
+        {"lotin", lotin, ""},
+        {"tenglik", tenglik, "-j3"},
+        {"utf16le", "\xFF\xFE" + utf16(uzun16, false) + "\x01", "-j2"},
+        {"utf16be", "\xFE\xFF" + utf16(uzun16, true), ""},
+        {"cp1251", std::string(20000, ' ') + cp1251 + std::string(20000, '\n'), "--from windows-1251"},
+    };
+    const fs::path tmp = papka_ / "tmp";
+    fs::create_directories(tmp);
+    for (const Hol& h : hollar) {
+        const std::string f = fayl(h.nom, h.matn);
+        const Natija asl = ishlat(h.variant + " " + q(f));
+        ASSERT_EQ(asl.kod, 0) << h.nom << asl.xato;
+        ASSERT_TRUE(asl.chiqish != h.matn) << h.nom;
+        const std::string muhit = "HARFNUR_OGIR_TOSHISH=1000 HARFNUR_OGIR_QISM=5000 TMPDIR=" + q(tmp.string());
+        Natija n = ishlat(h.variant, h.matn, "", muhit, true);
+        EXPECT_EQ(n.kod, 0) << h.nom << n.xato;
+        EXPECT_TRUE(n.chiqish == asl.chiqish) << h.nom;
+        // Decoded text leaves memory the same way when it comes from a file.
+        if (h.nom.rfind("utf16", 0) == 0 || h.nom == "cp1251") {
+            EXPECT_TRUE(ishlat(h.variant + " " + q(f), "", "", muhit).chiqish == asl.chiqish) << h.nom;
+        }
+        EXPECT_TRUE(fs::is_empty(tmp)) << h.nom;
+        // A folder that is not there shows the temporary file was needed.
+        const std::string yoq = (papka_ / "yoq").string();
+        n = ishlat(h.variant, h.matn, "", "HARFNUR_OGIR_TOSHISH=1000 TMPDIR=" + q(yoq), true);
+        EXPECT_EQ(n.kod, 1) << h.nom;
+        EXPECT_EQ(n.chiqish, "") << h.nom;
+        EXPECT_EQ(n.xato, "harfnur-ogir: standard input: cannot hold it in a temporary file in " + yoq +
+                              ": No such file or directory\n");
+        EXPECT_TRUE(ishlat(h.variant, h.matn, "", "TMPDIR=" + q(yoq), true).chiqish == asl.chiqish) << h.nom;
+        fs::remove(f);
+    }
+}
+
+// Standard input held in a temporary file, and the converter killed: no
+// file is left, whatever the signal, since its name went when it was made.
+TEST_F(Cli, SignalWhileHoldingStandardInputLeavesNoFile) {
+    const fs::path tmp = papka_ / "tmp";
+    fs::create_directories(tmp);
+    const std::string chiqish = (papka_ / "chiqish").string();
+    std::string bolak;
+    while (bolak.size() < (1u << 20)) bolak += "o'g'il shahar choy\n";
+    // A converter that died early must fail the test, not kill it.
+    const auto eski = ::signal(SIGPIPE, SIG_IGN);
+    for (int sig : {SIGINT, SIGTERM, SIGHUP, SIGKILL}) {
+        int quvur[2];
+        ASSERT_EQ(::pipe(quvur), 0);
+        const pid_t pid = ::fork();
+        if (pid == 0) {
+            ::dup2(quvur[0], STDIN_FILENO);
+            ::close(quvur[0]);
+            ::close(quvur[1]);
+            const int fd = ::open(chiqish.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+            ::dup2(fd, STDOUT_FILENO);
+            ::setenv("TMPDIR", tmp.c_str(), 1);
+            ::setenv("HARFNUR_OGIR_TOSHISH", "4096", 1);
+            ::execl(HARFNUR_OGIR, HARFNUR_OGIR, static_cast<char*>(nullptr));
+            ::_exit(127);
+        }
+        ::close(quvur[0]);
+        // A pipe holds far less than these 4 MB: once they are written, the
+        // converter has read well past the threshold and holds them in its file.
+        bool yozildi = true;
+        for (int i = 0; i < 4; ++i) {
+            for (std::string_view b = bolak; !b.empty() && yozildi;) {
+                const ssize_t n = ::write(quvur[1], b.data(), b.size());
+                yozildi = n > 0;
+                if (yozildi) b.remove_prefix(std::size_t(n));
+            }
+        }
+        EXPECT_TRUE(yozildi) << sig;
+        EXPECT_TRUE(fs::is_empty(tmp)) << sig;  // no name even while it is in use
+        ::kill(pid, sig);
+        int holat = 0;
+        ::waitpid(pid, &holat, 0);
+        ::close(quvur[1]);
+        EXPECT_TRUE(WIFSIGNALED(holat) && WTERMSIG(holat) == sig) << sig << " " << holat;
+        EXPECT_TRUE(fs::is_empty(tmp)) << sig;
+        EXPECT_EQ(oqi(chiqish), "") << sig;
+    }
+    ::signal(SIGPIPE, eski);
+}
+
+// No room for the temporary file (a size limit here, a full disk alike):
+// one line, status 1, and no output at all, -o's file as it was. With -i
+// the other files are still converted.
+TEST_F(Cli, NoRoomForTheTemporaryFileWritesNothing) {
+    std::string katta;
+    while (katta.size() < 300000) katta += "o'g'il shahar choy\n";
+    const fs::path tmp = papka_ / "tmp";
+    fs::create_directories(tmp);
+    const std::string muhit = "ulimit -f 100; HARFNUR_OGIR_TOSHISH=1000 TMPDIR=" + q(tmp.string());
+    const std::string sabab = "cannot hold it in a temporary file in " + tmp.string() + ": File too large\n";
+    const std::string o = fayl("o.txt", "eski");
+    for (const std::string& v : {std::string(), "-o " + q(o), "-j3 -o " + q(o)}) {
+        const Natija n = ishlat(v, katta, "", muhit, true);
+        EXPECT_EQ(n.kod, 1) << v;
+        EXPECT_EQ(n.chiqish, "") << v;
+        EXPECT_EQ(n.xato, "harfnur-ogir: standard input: " + sabab) << v;
+        EXPECT_EQ(oqi(o), "eski") << v;
+        EXPECT_EQ(royxat(), "o.txt tmp ") << v;
+        EXPECT_TRUE(fs::is_empty(tmp)) << v;
+    }
+    // An input after it is not begun: the output would have a hole.
+    const std::string k = fayl("k.txt", "choy\n");
+    Natija n = ishlat("- " + q(k) + " -o " + q(o), katta, "", muhit, true);
+    EXPECT_EQ(n.kod, 1);
+    EXPECT_EQ(n.xato, "harfnur-ogir: standard input: " + sabab);
+    EXPECT_EQ(oqi(o), "eski");
+
+    const std::string u = fayl("u.txt", "\xFF\xFE" + utf16(std::u16string(100000, u'ш'), false));
+    n = ishlat("-i " + q(u) + " " + q(k), "", "", muhit);
+    EXPECT_EQ(n.kod, 1);
+    EXPECT_EQ(n.xato, "harfnur-ogir: " + u + ": " + sabab);
+    EXPECT_EQ(oqi(k), "çoy\n");
+    EXPECT_EQ(oqi(u).size(), 200002u);
+    EXPECT_EQ(royxat(), "k.txt o.txt tmp u.txt ");
+}
+
+// A file cut short by another program while it is converted: no SIGBUS
+// death, one line, status 1, and nothing replaced. The converter waits at a
+// FIFO once the file is mapped and checked, so the cut lands there.
+TEST_F(Cli, FileCutShortWhileConvertedReplacesNothing) {
+    const std::string matn = aralash(11, 400000, 30);
+    const std::string fifo = (papka_ / "kut").string();
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    struct Hol {
+        std::string variant, chiqish, xato;
+    } const hollar[] = {
+        {"", "", "truncated while being converted; output cut short"},
+        {"-o O", "", "truncated while being converted; 'O' not written"},
+        {"-i", "", "truncated while being converted; not written"},
+        {"--check", "", "truncated while being checked"},
+    };
+    for (const Hol& h : hollar) {
+        for (const char* j : {"-j1", "-j3"}) {
+            for (std::size_t kesish : {std::size_t(0), std::size_t(100001)}) {
+                const std::string f = fayl("a.txt", matn), o = fayl("o.txt", "eski");
+                std::string variant = h.variant, xato = h.xato;
+                if (const std::size_t k = variant.find('O'); k != std::string::npos) variant.replace(k, 1, q(o));
+                if (const std::size_t k = xato.find('O'); k != std::string::npos) xato.replace(k, 1, o);
+                std::thread kesuvchi([&] {
+                    const int fd = ::open(fifo.c_str(), O_WRONLY);  // returns once the converter waits
+                    EXPECT_EQ(::truncate(f.c_str(), off_t(kesish)), 0);
+                    ::close(fd);
+                });
+                const Natija n = ishlat(std::string(j) + " " + variant + " " + q(f), "", "",
+                                        "HARFNUR_OGIR_QISM=4096 HARFNUR_OGIR_KUT=" + q(fifo));
+                // Had it never waited, the cutter would wait for ever.
+                const int ochuvchi = ::open(fifo.c_str(), O_RDONLY | O_NONBLOCK);
+                kesuvchi.join();
+                ::close(ochuvchi);
+                const std::string hol = h.variant + " " + j + " " + std::to_string(kesish);
+                EXPECT_EQ(n.kod, 1) << hol;
+                EXPECT_EQ(n.chiqish, h.chiqish) << hol;
+                EXPECT_EQ(n.xato, "harfnur-ogir: " + f + ": " + xato + "\n") << hol;
+                EXPECT_EQ(oqi(o), "eski") << hol;
+                EXPECT_EQ(oqi(f), matn.substr(0, kesish)) << hol;
+                EXPECT_EQ(royxat(), "a.txt kut o.txt ") << hol;
+            }
+        }
+    }
 }
 
 TEST_F(Cli, StandardInputFromWhereItStands) {

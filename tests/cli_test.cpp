@@ -47,11 +47,13 @@ TEST_F(Cli, UnreadableFileIsReportedAndTheRestConverted) {
                       "harfnur-ogir: " + papka_.string() + ": Is a directory\n");
 }
 
-#ifndef _WIN32  // no full device there, and the pipe needs a POSIX shell
+#ifndef _WIN32  // the pipe needs a POSIX shell
 TEST_F(Cli, FailedWritesAreErrors) {
-    const Natija toliq = ishlat("", "shahar\n", "/dev/full");
-    EXPECT_EQ(toliq.kod, 1);
-    EXPECT_EQ(toliq.xato, "harfnur-ogir: standard output: No space left on device\n");
+    if (fs::exists("/dev/full")) {  // Linux has it; macOS does not
+        const Natija toliq = ishlat("", "shahar\n", "/dev/full");
+        EXPECT_EQ(toliq.kod, 1);
+        EXPECT_EQ(toliq.xato, "harfnur-ogir: standard output: No space left on device\n");
+    }
 
     // A reader that goes away: the rest of the output cannot be written.
     std::string katta;

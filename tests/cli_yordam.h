@@ -79,15 +79,19 @@ protected:
 #endif
 
     // Runs `oldin` (environment settings, a wrapper) then the binary with
-    // `argumentlar` (already shell-quoted) and `kirish` on stdin. On Windows
-    // `oldin` may only be one NAME=VALUE.
+    // `argumentlar` (already shell-quoted) and `kirish` on stdin: a file, or
+    // with `quvurdan` a pipe, which the program cannot map. On Windows
+    // `oldin` may only be one NAME=VALUE, and stdin is a file.
     Natija ishlat(const std::string& argumentlar, const std::string& kirish = "", const std::string& chiqishGa = "",
-                  const std::string& oldin = "") {
+                  const std::string& oldin = "", bool quvurdan = false) {
         const std::string in = (papka_ / ".stdin").string();
         std::ofstream(in, std::ios::binary) << kirish;
         const std::string out = chiqishGa.empty() ? (papka_ / ".stdout").string() : chiqishGa;
         const std::string err = (papka_ / ".stderr").string();
-        const std::string yonalish = " <" + q(in) + " >" + q(out) + " 2>" + q(err);
+#ifdef _WIN32
+        quvurdan = false;
+#endif
+        const std::string yonalish = (quvurdan ? "" : " <" + q(in)) + " >" + q(out) + " 2>" + q(err);
 #ifdef _WIN32
         const std::size_t teng = oldin.find('=');
         const std::string muhit = teng == std::string::npos ? "" : oldin.substr(0, teng);
@@ -100,7 +104,9 @@ protected:
         const int kod = ::_wsystem(keng.c_str());
         if (!muhit.empty()) ::_putenv_s(muhit.c_str(), "");
 #else
-        const int holat = std::system((oldin + " " + q(dastur()) + " " + argumentlar + yonalish).c_str());
+        std::string buyruq = oldin + " " + q(dastur()) + " " + argumentlar + yonalish;
+        if (quvurdan) buyruq = "cat " + q(in) + " 2>/dev/null | { " + buyruq + "; }";
+        const int holat = std::system(buyruq.c_str());
         const int kod = WIFEXITED(holat) ? WEXITSTATUS(holat) : -1;
 #endif
         Natija n{kod, chiqishGa.empty() ? oqi(out) : "", oqi(err)};

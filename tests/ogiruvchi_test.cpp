@@ -1,14 +1,24 @@
 // Pieces of harfnur-ogir in-process: ordered jobs on threads, encodings, the
 // command line.
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <unicode/ucnv.h>
+#include <unistd.h>
 
 #include <atomic>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <thread>
 #include <variant>
 
 #include "tools/kodlash.h"
 #include "tools/qismlab.h"
 #include "tools/tartibli_ishlar.h"
+#include "tools/toplovchi.h"
+#include "tools/vaqtincha_fayl.h"
 #include "tools/variantlar.h"
+#include "tools/xarita.h"
 
 namespace {
 
@@ -47,13 +57,26 @@ TEST(OgiruvchiThreads, PiecesOfOneTextInOrder) {
     for (unsigned iplar : {1u, 3u}) {
         og::TartibliIshlar ishlar(iplar);
         std::string r, kirishlar;
-        og::qismlabOgir(ishlar, matn, 999, nullptr, [&](std::string_view k, std::string_view c) {
-            kirishlar += k;
-            r += c;
-        });
+        // Each piece is let go only once its output is taken, and in order:
+        // its pages may be dropped then.
+        std::vector<std::string_view> berilgan, qoyilgan;
+        og::qismlabOgir(
+            ishlar, matn, 999, nullptr,
+            [&](std::string_view k, std::string_view c) {
+                kirishlar += k;
+                r += c;
+                berilgan.push_back(k);
+            },
+            [&](std::string_view k) {
+                if (!berilgan.empty()) {
+                    ASSERT_EQ(k.data(), berilgan[qoyilgan.size()].data());
+                    qoyilgan.push_back(k);
+                }
+            });
         ishlar.kut();
         EXPECT_EQ(kirishlar, matn);
         EXPECT_EQ(r, harfnur::ogir(matn));
+        EXPECT_EQ(qoyilgan.size(), berilgan.size());
     }
 }
 
@@ -77,6 +100,67 @@ TEST(Ogiruvchi, Utf16RoundTripsAnyUnits) {
         EXPECT_EQ(qayta, b) << katta;
     }
     EXPECT_EQ(og::utf16dan(std::string("\x3D\xD8\x00\xDE", 4), false), "😀");
+}
+
+// Parts may split a unit, a surrogate pair, or leave an odd byte: any cut
+// gives the bytes of the whole.
+TEST(Ogiruvchi, Utf16InPartsAsWhole) {
+    std::string le;
+    for (unsigned u : {0x41u, 0xD83Du, 0xDE00u, 0x44Cu, 0xD800u, 0x41u, 0xDC00u, 0xD800u, 0xD801u, 0xDC37u, 0xD800u})
+        le += char(u & 0xFF), le += char(u >> 8);
+    for (bool katta : {false, true}) {
+        std::string b = le;
+        if (katta)
+            for (std::size_t i = 0; i < b.size(); i += 2) std::swap(b[i], b[i + 1]);
+        for (const std::string& t : {b, b + "\x07"}) {
+            const std::string butun = og::utf16dan(t, katta);
+            for (std::size_t kesish = 0; kesish <= t.size(); ++kesish) {
+                og::Utf16Ochuvchi o(katta);
+                std::string r;
+                o.qosh(t.substr(0, kesish), r);
+                o.qosh(t.substr(kesish), r);
+                EXPECT_EQ(o.tugat(r), t.size() % 2 ? "\x07" : "") << kesish;
+                EXPECT_EQ(r, butun) << katta << " " << kesish;
+            }
+            og::Utf16Ochuvchi bitta(katta);  // a byte at a time
+            std::string r;
+            for (char c : t) bitta.qosh(std::string_view(&c, 1), r);
+            bitta.tugat(r);
+            EXPECT_EQ(r, butun);
+        }
+    }
+}
+
+// ICU's converters keep their state from part to part: a character split
+// between parts, or a shift sequence, reads as in one piece.
+TEST(Ogiruvchi, IcuInPartsAsWhole) {
+    const std::string matn = "Тошкент шаҳри, o'g'il. Ўзбекистон — 日本語 €\r\nЁш\n";
+    for (const char* nom : {"windows-1251", "UTF-16", "Shift_JIS", "ISO-2022-JP", "GB18030", "UTF-8"}) {
+        if (!og::icuBilarmi(nom)) continue;  // Windows' cut-down ICU data
+        auto aylantir = [](const char* ga, const char* dan, std::string_view b) {
+            std::string r(b.size() * 4 + 64, '\0');
+            UErrorCode h = U_ZERO_ERROR;
+            r.resize(std::size_t(ucnv_convert(ga, dan, r.data(), int32_t(r.size()), b.data(), int32_t(b.size()), &h)));
+            EXPECT_TRUE(U_SUCCESS(h)) << ga << " " << dan;
+            return r;
+        };
+        // Cut after the last byte too: a sequence left open at the end.
+        const std::string baytlar = aylantir(nom, "UTF-8", matn) + "\x1B";
+        const std::string butun = aylantir("UTF-8", nom, baytlar);
+        for (std::size_t qadam : {std::size_t(1), std::size_t(2), std::size_t(3), std::size_t(7), baytlar.size()}) {
+            og::IcuOchuvchi icu;
+            std::string xato, r;
+            ASSERT_TRUE(icu.och(nom, xato)) << xato;
+            for (std::size_t i = 0; i < baytlar.size(); i += qadam)
+                ASSERT_TRUE(icu.qosh(std::string_view(baytlar).substr(i, qadam), false, r, xato)) << xato;
+            ASSERT_TRUE(icu.qosh({}, true, r, xato)) << xato;
+            EXPECT_EQ(r, butun) << nom << " in parts of " << qadam;
+        }
+    }
+    og::IcuOchuvchi yoq;
+    std::string xato;
+    EXPECT_FALSE(yoq.och("no-such-encoding", xato));
+    EXPECT_EQ(xato.rfind("cannot read as no-such-encoding: ", 0), 0u) << xato;
 }
 
 TEST(Ogiruvchi, Detection) {
@@ -130,5 +214,98 @@ TEST(Ogiruvchi, OptionsAndTheirValues) {
     EXPECT_EQ(std::get<og::Sozlamalar>(w).chiqishFayli, "x");
     EXPECT_EQ(std::get<og::Sozlamalar>(w).fayllar, (std::vector<std::string>{"-"}));
 }
+
+#ifndef _WIN32  // Windows keeps such text in memory, and maps nothing
+
+class OgiruvchiPapka : public ::testing::Test {
+protected:
+    void SetUp() override {
+        papka_ = std::filesystem::temp_directory_path() /
+                 ("harfnur-ogiruvchi-" + std::to_string(::getpid()) + "-" +
+                  ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        std::filesystem::remove_all(papka_);
+        std::filesystem::create_directories(papka_);
+    }
+    void TearDown() override { std::filesystem::remove_all(papka_); }
+    std::filesystem::path papka_;
+};
+
+// The text is the parts in order, whichever side of the threshold; past it,
+// it lives in a file that has no name in the folder even while in use.
+TEST_F(OgiruvchiPapka, GatheredTextInMemoryOrInAFile) {
+    struct Hol {
+        std::size_t chegara, qismlar, qismHajmi;
+        bool toshadimi;
+    } const hollar[] = {
+        {1000, 0, 0, false},          {1000, 1, 1000, false},     {1000, 1, 1001, true},
+        {1000, 10, 100, false},       {1000, 11, 100, true},      {1000, 3, 70000, true},
+        {100000, 40, 2500, false},    {100000, 41, 2500, true},   {0, 1, 1, true},
+        {std::size_t(1) << 20, 100, 9999, false},
+    };
+    for (const Hol& h : hollar) {
+        og::Toplovchi t(h.chegara, papka_.string());
+        std::string kutilgan;
+        for (std::size_t i = 0; i < h.qismlar; ++i) {
+            const std::string qism(h.qismHajmi, char('a' + i % 26));
+            ASSERT_TRUE(t.qosh(qism));
+            ASSERT_TRUE(t.qosh({}));
+            kutilgan += qism;
+        }
+        ASSERT_TRUE(t.tugat()) << std::strerror(t.xato());
+        EXPECT_EQ(t.toshdimi(), h.toshadimi) << h.chegara << " " << h.qismlar << " " << h.qismHajmi;
+        EXPECT_EQ(t.matn(), kutilgan);
+        EXPECT_TRUE(std::filesystem::is_empty(papka_));
+        t.qoyibYubor(t.matn());  // pages dropped are read back from the file
+        EXPECT_EQ(t.matn(), kutilgan);
+    }
+}
+
+TEST_F(OgiruvchiPapka, GatheringFailsWithTheReason) {
+    og::Toplovchi t(10, (papka_ / "yoq").string());
+    EXPECT_TRUE(t.qosh("0123456789"));
+    EXPECT_FALSE(t.qosh("x"));
+    EXPECT_EQ(t.xato(), ENOENT);
+    EXPECT_FALSE(t.qosh("y"));
+    EXPECT_FALSE(t.tugat());
+}
+
+// A file cut short under its mapping: reads past the cut give zeros on
+// every thread, no SIGBUS kills the process, and the mapping says so.
+TEST_F(OgiruvchiPapka, MappingCutShortReadsZerosAndSaysSo) {
+    og::signallarniOrnat();
+    const std::string yol = (papka_ / "a.txt").string();
+    const std::size_t hajm = 3 << 20;
+    std::ofstream(yol, std::ios::binary) << std::string(hajm, 'x');
+    const int fd = ::open(yol.c_str(), O_RDONLY);
+    ASSERT_GE(fd, 0);
+    {
+        auto x = og::Xarita::och(fd, hajm);
+        ASSERT_TRUE(x);
+        const std::string_view b = x->baytlar();
+        x->qoyibYubor(b.substr(0, hajm / 2));
+        EXPECT_EQ(b[10], 'x');
+        EXPECT_FALSE(x->kesildimi());
+        const std::size_t kesish = 100001;
+        ASSERT_EQ(::truncate(yol.c_str(), off_t(kesish)), 0);
+        std::vector<std::thread> iplar;
+        std::atomic<std::size_t> oqildi{0}, nollar{0};
+        for (std::size_t i = 0; i < 3; ++i)
+            iplar.emplace_back([&, i] {
+                std::size_t n = 0, z = 0;
+                for (std::size_t j = hajm - 1 - i * 4096; j > kesish; j -= 4096 * 3, ++n) z += b[j] == '\0';
+                oqildi += n;
+                nollar += z;
+            });
+        for (auto& t : iplar) t.join();
+        EXPECT_GT(oqildi.load(), 700u);
+        EXPECT_EQ(nollar.load(), oqildi.load());
+        EXPECT_EQ(b[kesish - 1], 'x');
+        EXPECT_EQ(b[kesish], '\0');
+        EXPECT_TRUE(x->kesildimi());
+    }
+    ::close(fd);
+}
+
+#endif
 
 }  // namespace

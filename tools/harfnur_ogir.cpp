@@ -56,6 +56,27 @@ std::size_t qismHajmi() {
     return std::size_t(1) << 20;
 }
 
+// Past it, standard input (or UTF-16 or --from text, decoded) leaves memory
+// for a temporary file. Small values let tests take that path.
+std::size_t toshishChegarasi() {
+    if (const char* e = std::getenv("HARFNUR_OGIR_TOSHISH")) return std::size_t(std::strtoull(e, nullptr, 10));
+    return og::Sozlamalar{}.toshish;
+}
+
+// Tests cut an input short at this point: with HARFNUR_OGIR_KUT naming a
+// FIFO, each input once ready (mapped and checked) waits until a writer has
+// opened the FIFO and closed it again.
+void sinovKutishi() {
+    const char* fifo = std::getenv("HARFNUR_OGIR_KUT");
+    if (!fifo) return;
+    const int fd = og::faylniOch(fifo, O_RDONLY);
+    if (fd < 0) return;
+    char c;
+    for (ssize_t n; (n = ::read(fd, &c, 1)) != 0;)
+        if (n < 0 && errno != EINTR) break;
+    ::close(fd);
+}
+
 std::string nomi(const std::string& f) { return f == "-" ? "standard input" : f; }
 
 unsigned iplarSoni(const og::Sozlamalar& s) {
@@ -80,32 +101,66 @@ int chiqar(const og::Sozlamalar& s) {
     og::Jarayon jarayon(::isatty(STDERR_FILENO) && !s.jim);
     std::string sabab;
     int holat = 0;
+    // An input cut short under us, or with no room for its temporary file,
+    // would leave a hole in the output: nothing more is written, and -o's
+    // file is not replaced.
+    bool toxtadi = false;
     {
         og::TartibliIshlar ishlar(iplarSoni(s));
+        auto toxta = [&](const std::string& nom, const std::string& nega) {
+            jarayon.tugat();
+            xabar(nom, nega);
+            toxtadi = true;
+            ishlar.toxtat();
+        };
+        // Checked before each write: a piece converted after a cut may hold zeros.
+        auto davom = [&](const og::Tayyor& t, const std::string& nom) {
+            if (toxtadi) return false;
+            if (!t.kesildimi()) return true;
+            toxta(nom, "truncated while being converted; " +
+                           (ch.faylmi() ? "'" + ch.nomi() + "' not written" : std::string("output cut short")));
+            return false;
+        };
         for (const std::string& f : s.fayllar) {
-            if (chiqish.xato()) break;
+            if (chiqish.xato() || toxtadi) break;
             const std::string nom = nomi(f);
             auto t = std::make_shared<og::Tayyor>();
             if (!og::tayyorla(f, nom, s, *t, sabab)) {
                 // In order with the output before it.
-                ishlar.qosh(hechnarsa, [nom, sabab](Joy&) { xabar(nom, sabab); });
+                ishlar.qosh(hechnarsa, [&, nom, sabab, jiddiy = t->toxtatadimi](Joy&) {
+                    if (toxtadi) return;
+                    if (jiddiy) return toxta(nom, sabab);
+                    xabar(nom, sabab);
+                });
                 holat = 1;
+                if (t->toxtatadimi) break;
                 continue;
             }
+            sinovKutishi();
             ishlar.qosh(hechnarsa, [&, t, nom](Joy&) {
+                if (!davom(*t, nom)) return;
                 jarayon.boshla(nom, t->matn.size());
                 chiqish.yoz(t->boshi);
             });
-            og::qismlabOgir(ishlar, t->matn, qismHajmi(), t, [&, t](std::string_view kirish, std::string_view r) {
-                if (!chiqish.yoz(t->kodla(r))) ishlar.toxtat();  // nobody reads the rest
-                jarayon.qosh(kirish.size());
-            });
-            ishlar.qosh(hechnarsa, [&, t](Joy&) {
-                chiqish.yoz(t->oxiri);
+            og::qismlabOgir(
+                ishlar, t->matn, qismHajmi(), t,
+                [&, t, nom](std::string_view kirish, std::string_view r) {
+                    if (!davom(*t, nom)) return;
+                    if (!chiqish.yoz(t->kodla(r))) ishlar.toxtat();  // nobody reads the rest
+                    jarayon.qosh(kirish.size());
+                },
+                [t](std::string_view qism) { t->qoyibYubor(qism); });
+            ishlar.qosh(hechnarsa, [&, t, nom](Joy&) {
+                if (davom(*t, nom)) chiqish.yoz(t->oxiri);
                 jarayon.tugat();
             });
         }
         ishlar.kut();
+    }
+    if (toxtadi) {
+        // What came before is whole and goes out; -o's file goes with Chiqish.
+        if (!ch.faylmi()) chiqish.yubor();
+        return 1;
     }
     chiqish.yubor();
     if (chiqish.xato()) {
@@ -157,7 +212,9 @@ int joyida(const og::Sozlamalar& s) {
             y->manzil = og::haqiqiyYol(f);
             if (y->manzil.empty()) y->manzil = f;
         }
+        sinovKutishi();
         ishlar.qosh(hechnarsa, [&, y](Joy&) { jarayon.boshla(y->nom, y->t->matn.size()); });
+        auto qoy = [t = y->t](std::string_view qism) { t->qoyibYubor(qism); };
         og::qismlabOgir(ishlar, y->t->matn, qismHajmi(), y->t, [&, y](std::string_view kirish, std::string_view r) {
             jarayon.qosh(kirish.size());
             if (!y->sabab.empty()) return;
@@ -172,16 +229,23 @@ int joyida(const og::Sozlamalar& s) {
                 if (!y->vaqtincha) return;
                 y->yozuvchi = std::make_unique<og::FdYozuvchi>(y->vaqtincha->fd());
                 y->yozuvchi->yoz(t.boshi);
-                y->yozuvchi->yoz(t.kodla(t.matn.substr(0, std::size_t(kirish.data() - t.matn.data()))));
+                const std::string_view oldin = t.matn.substr(0, std::size_t(kirish.data() - t.matn.data()));
+                y->yozuvchi->yoz(t.kodla(oldin));
+                t.qoyibYubor(oldin);
             }
             if (tekshir) return;
             if (!y->yozuvchi->yoz(t.kodla(r))) {
                 y->sabab = std::string("cannot write: ") + std::strerror(y->yozuvchi->xato());
                 y->vaqtincha.reset();
             }
-        });
+        }, qoy);
         ishlar.qosh(hechnarsa, [&, y](Joy&) {
             jarayon.tugat();
+            // Before any other reason: reading zeros past a cut may have failed a write too.
+            if (y->t->kesildimi()) {
+                y->sabab = tekshir ? "truncated while being checked" : "truncated while being converted; not written";
+                y->vaqtincha.reset();
+            }
             if (y->sabab.empty() && y->vaqtincha) {
                 y->yozuvchi->yoz(y->t->oxiri);
                 y->yozuvchi->yubor();
@@ -264,6 +328,7 @@ int ishla(std::vector<std::string> argumentlar) {
         return y->kod;
     }
     og::Sozlamalar s = std::get<og::Sozlamalar>(std::move(v));
+    s.toshish = toshishChegarasi();
     if (s.chiqishFayli == "-") s.chiqishFayli.clear();
     if (!s.manba.empty() && !og::icuBilarmi(s.manba)) {
         std::fprintf(stderr, "harfnur-ogir: unknown encoding '%s' (try --help)\n", s.manba.c_str());

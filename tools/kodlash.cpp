@@ -2,9 +2,10 @@
 
 #include <unicode/ucnv.h>
 
-#include <climits>
+#include <algorithm>
 #include <cstring>
-#include <memory>
+#include <iterator>
+#include <utility>
 
 #include "engine/utf8.h"
 
@@ -48,26 +49,48 @@ Kodlash belgidan(std::string_view b) {
     return Kodlash::utf8;
 }
 
-std::string utf16dan(std::string_view b, bool katta) {
-    std::string r;
-    r.reserve(b.size() * 3 / 2);
+void Utf16Ochuvchi::qosh(std::string_view b, std::string& r) {
     const auto* s = reinterpret_cast<const unsigned char*>(b.data());
-    const std::size_t n = b.size() / 2;
-    auto birlik = [&](std::size_t i) -> unsigned {
-        return katta ? unsigned(s[2 * i]) << 8 | s[2 * i + 1] : unsigned(s[2 * i + 1]) << 8 | s[2 * i];
+    std::size_t i = 0;
+    auto birlik = [this](unsigned char a, unsigned char c) -> unsigned {
+        return katta_ ? unsigned(a) << 8 | c : unsigned(c) << 8 | a;
     };
-    for (std::size_t i = 0; i < n; ++i) {
-        const unsigned u = birlik(i);
-        if (u >= 0xD800 && u < 0xDC00 && i + 1 < n) {
-            const unsigned v = birlik(i + 1);
-            if (v >= 0xDC00 && v < 0xE000) {
-                utf8ga(0x10000 + ((char32_t(u) - 0xD800) << 10) + (v - 0xDC00), r);
-                ++i;
-                continue;
+    auto ber = [this, &r](unsigned u) {
+        if (yuqori_) {
+            if (u >= 0xDC00 && u < 0xE000) {
+                utf8ga(0x10000 + ((char32_t(yuqori_) - 0xD800) << 10) + (u - 0xDC00), r);
+                yuqori_ = 0;
+                return;
             }
+            utf8ga(yuqori_, r);
+            yuqori_ = 0;
         }
-        utf8ga(u, r);
+        if (u >= 0xD800 && u < 0xDC00)
+            yuqori_ = u;
+        else
+            utf8ga(u, r);
+    };
+    r.reserve(r.size() + b.size() * 3 / 2);
+    if (!yarim_.empty() && !b.empty()) {
+        ber(birlik(static_cast<unsigned char>(yarim_[0]), s[0]));
+        yarim_.clear();
+        i = 1;
     }
+    for (; i + 1 < b.size(); i += 2) ber(birlik(s[i], s[i + 1]));
+    if (i < b.size()) yarim_.assign(1, b[i]);
+}
+
+std::string Utf16Ochuvchi::tugat(std::string& r) {
+    if (yuqori_) utf8ga(yuqori_, r);
+    yuqori_ = 0;
+    return std::exchange(yarim_, {});
+}
+
+std::string utf16dan(std::string_view b, bool katta) {
+    Utf16Ochuvchi o(katta);
+    std::string r;
+    o.qosh(b, r);
+    o.tugat(r);
     return r;
 }
 
@@ -104,21 +127,49 @@ bool icuBilarmi(const std::string& kodlash) {
     return U_SUCCESS(h);
 }
 
-std::optional<std::string> icudan(std::string_view b, const std::string& kodlash, std::string& xato) {
-    if (b.size() > std::size_t(INT_MAX) / 4) {
-        xato = "too large for --from";
-        return std::nullopt;
-    }
-    std::string r(b.size() * 3 + 16, '\0');
+IcuOchuvchi::~IcuOchuvchi() {
+    if (manba_) ucnv_close(manba_);
+    if (utf8_) ucnv_close(utf8_);
+}
+
+bool IcuOchuvchi::och(const std::string& kodlash, std::string& xato) {
     UErrorCode h = U_ZERO_ERROR;
-    const int32_t n = ucnv_convert("UTF-8", kodlash.c_str(), r.data(), int32_t(r.size()), b.data(),
-                                   int32_t(b.size()), &h);
+    manba_ = ucnv_open(kodlash.c_str(), &h);
+    if (U_SUCCESS(h)) utf8_ = ucnv_open("UTF-8", &h);
     if (U_FAILURE(h)) {
         xato = std::string("cannot read as ") + kodlash + ": " + u_errorName(h);
-        return std::nullopt;
+        return false;
     }
-    r.resize(std::size_t(n));
-    return r;
+    kodlash_ = kodlash;
+    return true;
+}
+
+bool IcuOchuvchi::qosh(std::string_view b, bool oxirgimi, std::string& r, std::string& xato) {
+    // ICU takes no null source, which an empty view may carry.
+    const char* manba = b.empty() ? "" : b.data();
+    const char* const manbaOxiri = manba + b.size();
+    // A byte gives at most three of UTF-8 in the encodings ICU has; the loop
+    // covers any that gives more.
+    std::size_t joy = b.size() * 3 + 16;
+    for (;;) {
+        const std::size_t oldin = r.size();
+        r.resize(oldin + joy);
+        char* nishon = r.data() + oldin;
+        UErrorCode h = U_ZERO_ERROR;
+        ucnv_convertEx(utf8_, manba_, &nishon, r.data() + r.size(), &manba, manbaOxiri, oraliq_, &oraliqBoshi_,
+                       &oraliqOxiri_, oraliq_ + std::size(oraliq_), !boshlandi_, oxirgimi, &h);
+        boshlandi_ = true;
+        r.resize(std::size_t(nishon - r.data()));
+        if (h == U_BUFFER_OVERFLOW_ERROR) {
+            joy = std::max<std::size_t>(joy, 1 << 16);
+            continue;
+        }
+        if (U_FAILURE(h)) {
+            xato = std::string("cannot read as ") + kodlash_ + ": " + u_errorName(h);
+            return false;
+        }
+        return true;
+    }
 }
 
 bool ikkilikmi(std::string_view b) { return std::memchr(b.data(), '\0', std::min(b.size(), namuna)) != nullptr; }

@@ -8,20 +8,29 @@
 
 #include "tools/kirish.h"
 #include "tools/kodlash.h"
+#include "tools/toplovchi.h"
 #include "tools/variantlar.h"
 
 namespace harfnur::ogiruvchi {
 
 struct Tayyor {
     std::unique_ptr<Kirish> kirish;
-    std::string ochilgan;   // the text, when it is not the input's own bytes
-    std::string_view matn;  // what the engine converts
+    std::unique_ptr<Toplovchi> ochilgan;  // the text, when it is not a mapped file's own bytes
+    std::string_view matn;                // what the engine converts
     Kodlash kodlash = Kodlash::utf8;
     std::string boshi, oxiri;  // UTF-16's byte order mark and an odd last byte
     std::string bufer;
+    // The failure would leave a hole in an output made of several inputs (no
+    // room for a temporary file, the file cut short under us): such a run
+    // stops there instead.
+    bool toxtatadimi = false;
 
     // The bytes to write for UTF-8 text of this input.
     std::string_view kodla(std::string_view utf8);
+    // A part of matn done with: its pages leave memory.
+    void qoyibYubor(std::string_view qism) const;
+    // The input file was cut short under us: matn may hold zeros not in it.
+    bool kesildimi() const;
 };
 
 // Opens `yol` ("-": standard input) and decodes it as `s` asks; refuses a

@@ -7,15 +7,19 @@
 #include <climits>
 #include <csignal>
 #include <cstdint>
+#include <cstdlib>
 #include <cstring>
 #include <random>
+
+#include "tools/xarita.h"
 
 namespace harfnur::ogiruvchi {
 
 namespace {
 
 // Paths the signal handler removes: only async-signal-safe reads of them.
-constexpr int orinlar = 2;
+// At most the output's file, its backup, and a scratch file not yet unlinked.
+constexpr int orinlar = 3;
 char ochiriladi[orinlar][PATH_MAX + 32];
 volatile std::sig_atomic_t bandmi[orinlar];
 
@@ -37,6 +41,13 @@ extern "C" void signalKeldi(int sig) {
         if (bandmi[i]) ::unlink(ochiriladi[i]);
     std::signal(sig, SIG_DFL);
     std::raise(sig);
+}
+
+extern "C" void sigbusKeldi(int sig, siginfo_t* m, void*) {
+    const int e = errno;
+    const bool tuzatildi = xaritaniTuzat(m->si_addr);
+    errno = e;
+    if (!tuzatildi) signalKeldi(sig);
 }
 
 std::string papkasi(const std::string& yol) {
@@ -167,8 +178,33 @@ bool VaqtinchaFayl::joyigaQoy(const struct stat* asl, const std::optional<std::s
 }
 
 void signallarniOrnat() {
-    for (int s : {SIGINT, SIGTERM, SIGHUP, SIGBUS}) std::signal(s, signalKeldi);
+    for (int s : {SIGINT, SIGTERM, SIGHUP}) std::signal(s, signalKeldi);
+    struct sigaction a {};
+    a.sa_sigaction = sigbusKeldi;
+    a.sa_flags = SA_SIGINFO;
+    sigemptyset(&a.sa_mask);
+    ::sigaction(SIGBUS, &a, nullptr);
     std::signal(SIGXFSZ, SIG_IGN);
+}
+
+std::string vaqtinchaPapka() {
+    const char* t = std::getenv("TMPDIR");
+    return t && *t ? t : "/tmp";
+}
+
+int nomsizFaylOch(const std::string& papka) {
+#ifdef O_TMPFILE
+    // Linux makes it with no name at all, where the file system allows.
+    const int fd = ::open(papka.c_str(), O_TMPFILE | O_RDWR | O_CLOEXEC, 0600);
+    if (fd >= 0 || (errno != EOPNOTSUPP && errno != EISDIR && errno != EINVAL)) return fd;
+#endif
+    // Elsewhere the signal handler knows the name for the moment it exists.
+    std::string yol;
+    int raqam = -1;
+    const int f = vaqtinchaOch(papka + "/harfnur-ogir", yol, raqam);
+    if (f >= 0) ::unlink(yol.c_str());
+    qaydniOchir(raqam);
+    return f;
 }
 
 }  // namespace harfnur::ogiruvchi

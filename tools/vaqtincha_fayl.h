@@ -36,7 +36,16 @@ private:
 };
 
 // Removes any temporary file on SIGINT, SIGTERM, SIGHUP and SIGBUS, then
-// dies of the signal; makes a size limit fail writes instead of killing.
+// dies of the signal; makes a size limit fail writes instead of killing. A
+// SIGBUS from a mapped input cut short is mended instead (see Xarita).
 void signallarniOrnat();
+
+#ifndef _WIN32
+// The folder for scratch files: $TMPDIR, or /tmp.
+std::string vaqtinchaPapka();
+// A new file in `papka` whose name is gone as soon as it exists, so nothing
+// is left behind however the process ends. -1 with errno set on failure.
+int nomsizFaylOch(const std::string& papka);
+#endif
 
 }  // namespace harfnur::ogiruvchi

@@ -23,6 +23,9 @@ struct Sozlamalar {
     bool qatorlab = false;              // -l
     std::string manba;                  // --from: the input's encoding
     unsigned iplar = 0;                 // -j; 0: one per core
+    // Past it an input that is no mapped file (a pipe; UTF-16 or --from
+    // text once decoded) moves from memory to a temporary file.
+    std::size_t toshish = std::size_t(64) << 20;
     std::vector<std::string> fayllar;   // "-" is standard input
 };
 
