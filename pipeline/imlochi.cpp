@@ -3,6 +3,7 @@
 #include <string>
 
 #include "engine/ogir.h"
+#include "pipeline/boy_nusxa.h"
 #include "pipeline/jurnal.h"
 
 namespace harfnur {
@@ -33,6 +34,15 @@ bool Imlochi::nusxalandimi(const Platforma& p, std::optional<std::uint16_t> oldi
     }
 }
 
+bool Imlochi::oqildimi(const Platforma& p, std::int64_t oldin) {
+    const port::Mikro muddat = p.soat.hozir() + oqishChegarasi;
+    for (;;) {
+        if (p.bufer.oqilishSoni() != oldin) return true;
+        if (!(p.soat.hozir() < muddat)) return false;
+        p.soat.uxla(oqishOraligi);
+    }
+}
+
 void Imlochi::maydonniOgir(const Platforma& p) {
     jurnal(p, birlashtir({"ikki marta Shift: ogirish boshlandi, ruxsat=", mantiqiy(p.ishonch.ishonchlimi())}));
     if (!p.ishonch.ishonchlimi()) return;
@@ -43,7 +53,12 @@ void Imlochi::maydonniOgir(const Platforma& p) {
     const port::BuferNusxasi oldingi = p.bufer.olish();
     if (oldingi.oqilmadi > 0)  // how many, never what
         jurnal(p, birlashtir({"bufer: ", std::to_string(oldingi.oqilmadi), " tur o'qilmadi"}));
-    if (!nusxalandimi(p, std::nullopt) && !nusxalandimi(p, hodisa::kodA)) {
+    // An editor that copies the current line when nothing is selected has
+    // not copied a selection: the whole field is selected instead.
+    auto tanlovNusxalandimi = [&p] {
+        return nusxalandimi(p, std::nullopt) && !bosTanlovdanmi(p.bufer.olish(muharrirTurimi));
+    };
+    if (!tanlovNusxalandimi() && !nusxalandimi(p, hodisa::kodA)) {
         // Our copies never changed the pasteboard: it is left alone.
         jurnal(p, "nusxalab bo'lmadi");
         return;
@@ -70,10 +85,21 @@ void Imlochi::maydonniOgir(const Platforma& p) {
         qaytar(nusxaSoni);
         return;
     }
-    p.bufer.tozala();
-    p.bufer.matnYoz(ogirilgan);
+    // Rich text goes back converted beside the plain text, so formatting,
+    // tables and pictures survive; what cannot go back stops the paste.
+    const BoyYozuv boy = boylarniOgir(p.bufer.olish(oqiladiganTurmi), harflarniSana(*nusxa).kirillmi());
+    if (boy.rad) {
+        jurnal(p, "qo'yilmadi: " + *boy.rad);
+        qaytar(nusxaSoni);
+        return;
+    }
+    p.bufer.yoz(ogirilgan, boy.boylar);
     const std::int64_t yozilganSoni = p.bufer.ozgarishSoni();
+    const std::int64_t oqilgan = p.bufer.oqilishSoni();
     tugma(p, hodisa::kodV);
+    // The earlier content, possibly a password, must not be what a slow
+    // target pastes: it goes back only once the target has read ours.
+    if (!oqildimi(p, oqilgan)) jurnal(p, "qo'yish: bufer 3 s ichida o'qilmadi");
     p.soat.uxla(qoyishTinishi);
     qaytar(yozilganSoni);
 }

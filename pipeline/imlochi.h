@@ -18,7 +18,9 @@ struct Imlochi {
     static constexpr port::Mikro qoyishOraligi{10'000};
     static constexpr port::Mikro nusxaChegarasi{400'000};   // waiting for a copy to land
     static constexpr port::Mikro nusxaOraligi{10'000};
-    static constexpr port::Mikro qoyishTinishi{500'000};    // after the paste, before restoring
+    static constexpr port::Mikro qoyishTinishi{500'000};    // after the paste is read, before restoring
+    static constexpr port::Mikro oqishChegarasi{3'000'000};  // waiting for the target to read the paste
+    static constexpr port::Mikro oqishOraligi{10'000};
 
     // The serial queue every conversion runs on.
     static port::Navbat& navbat(const Platforma& p) { return p.navbat; }
@@ -30,6 +32,7 @@ struct Imlochi {
 private:
     static void qoyibYuborilishiniKut(const Platforma& p);
     static bool nusxalandimi(const Platforma& p, std::optional<std::uint16_t> oldin);
+    static bool oqildimi(const Platforma& p, std::int64_t oldin);
 };
 
 }  // namespace harfnur

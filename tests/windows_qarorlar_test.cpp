@@ -1,8 +1,10 @@
 // The Windows backend's decisions: what a hooked key means, which keys a
-// synthetic press becomes, and what a clipboard snapshot keeps.
+// synthetic press becomes, what a clipboard snapshot keeps, and what the
+// converted item gives when it is asked for.
 #include <gtest/gtest.h>
 
 #include "platform/windows/bufer_turlari.h"
+#include "platform/windows/kechiktirilgan_mazmun.h"
 #include "platform/windows/tugma_ketma_ketligi.h"
 #include "platform/windows/tugma_xaritasi.h"
 #include "platform/windows/vk.h"
@@ -178,6 +180,51 @@ TEST(BufferTurlari, NamesGoBothWays) {
     EXPECT_EQ(turYozuvi({13, ""}), "#13");
     EXPECT_EQ(turYozuvi({0xC0A1, "HTML Format"}), "HTML Format");
     for (const char* yomon : {"", "#", "#x", "#13x", "#0", "#49152", "#-1"}) EXPECT_FALSE(turOqi(yomon)) << yomon;
+}
+
+TEST(KechiktirilganMazmun, GivesOnAskingAndCountsOthers) {
+    KechiktirilganMazmun m;
+    EXPECT_EQ(m.baytlari(13), nullptr);
+    m.qoy({{0xC0A1, "<b>html</b>"}, {13, std::string("m\0a\0\0\0", 6)}});
+    ASSERT_NE(m.baytlari(13), nullptr);
+    EXPECT_EQ(*m.baytlari(13), std::string("m\0a\0\0\0", 6));
+    EXPECT_EQ(m.baytlari(1), nullptr);  // CF_TEXT is Windows' to make, from ours
+    EXPECT_EQ(m.oqilishSoni(), 0);
+
+    m.berildi(13, false, 0);  // our own reading
+    EXPECT_EQ(m.oqilishSoni(), 0);
+    m.berildi(13, true, 0);  // the target's paste
+    EXPECT_EQ(m.oqilishSoni(), 1);
+    m.berildi(7, true, 0);  // not ours
+    EXPECT_EQ(m.oqilishSoni(), 1);
+}
+
+TEST(KechiktirilganMazmun, RenderingIsNoChangeOfContent) {
+    KechiktirilganMazmun m;
+    m.qoy({{13, "x"}});
+    EXPECT_EQ(m.ozgarishSoni(40), 40);
+    m.berildi(13, true, 1);
+    EXPECT_EQ(m.ozgarishSoni(41), 40);
+    EXPECT_EQ(m.ozgarishSoni(42), 41);  // a real change still moves it
+    m.berildi(13, true, 0);
+    EXPECT_EQ(m.ozgarishSoni(42), 41);
+}
+
+TEST(KechiktirilganMazmun, WhatIsLeftBeforeLeavingAndAfterEmptying) {
+    KechiktirilganMazmun m;
+    m.qoy({{0xC0B2, "{\\rtf1 r}"}, {0xC0A1, "h"}, {13, "m"}});
+    m.berildi(0xC0A1, true, 0);
+    const KechiktirilganMazmun::Turlar kutilgan = {{0xC0B2, "{\\rtf1 r}"}, {13, "m"}};
+    EXPECT_EQ(m.qolganlari(), kutilgan);
+    EXPECT_TRUE(m.qolganlari().empty());  // given once
+    EXPECT_EQ(m.oqilishSoni(), 1);          // leaving is no reading
+
+    m.qoy({{13, "yangi"}});  // the earlier content's bytes go
+    EXPECT_EQ(m.baytlari(0xC0A1), nullptr);
+    EXPECT_EQ(m.qolganlari(), KechiktirilganMazmun::Turlar({{13, "yangi"}}));
+    m.tashla();
+    EXPECT_EQ(m.baytlari(13), nullptr);
+    EXPECT_TRUE(m.qolganlari().empty());
 }
 
 }  // namespace

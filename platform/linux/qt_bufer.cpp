@@ -7,6 +7,26 @@
 #include "platform/linux/asosiy_ip.h"
 
 namespace harfnur::linux_ {
+namespace {
+
+// Content whose data, asked for by another client (a paste's
+// SelectionRequest), is counted; the list of formats is not data.
+class SanaladiganMazmun final : public QMimeData {
+public:
+    SanaladiganMazmun(std::atomic<std::int64_t>& son, const bool& ozimiz) : son_(son), ozimiz_(ozimiz) {}
+
+protected:
+    QVariant retrieveData(const QString& tur, QMetaType t) const override {
+        if (!ozimiz_) ++son_;
+        return QMimeData::retrieveData(tur, t);
+    }
+
+private:
+    std::atomic<std::int64_t>& son_;
+    const bool& ozimiz_;
+};
+
+}  // namespace
 
 QtBufer::QtBufer() {
     QObject::connect(QGuiApplication::clipboard(), &QClipboard::changed, this, [this](QClipboard::Mode m) {
@@ -15,10 +35,13 @@ QtBufer::QtBufer() {
 }
 
 std::optional<std::string> QtBufer::matn() {
-    return asosiyIpda([]() -> std::optional<std::string> {
+    return asosiyIpda([this]() -> std::optional<std::string> {
+        ozimiz_ = true;
         const QMimeData* m = QGuiApplication::clipboard()->mimeData(QClipboard::Clipboard);
-        if (!m || !m->hasText()) return std::nullopt;
-        return m->text().toStdString();
+        std::optional<std::string> r;
+        if (m && m->hasText()) r = m->text().toStdString();
+        ozimiz_ = false;
+        return r;
     });
 }
 
@@ -30,11 +53,23 @@ void QtBufer::matnYoz(const std::string& matn) {
     asosiyIpda([&] { QGuiApplication::clipboard()->setText(QString::fromStdString(matn), QClipboard::Clipboard); });
 }
 
-port::BuferNusxasi QtBufer::olish() {
+port::BuferNusxasi QtBufer::olish(const port::TurTanlovi& kerakmi) {
     // Read with requests of our own, not QClipboard's, which waits up to five
     // seconds for each format; off the main thread, which answers for the
     // clipboard whenever this program owns it.
-    return oquvchi_.oqi(olishMuddati);
+    return oquvchi_.oqi(olishMuddati, kerakmi);
+}
+
+void QtBufer::yoz(const std::string& matn, const port::BuferNusxasi& boylar) {
+    asosiyIpda([&] {
+        auto* m = new SanaladiganMazmun(oqildi_, ozimiz_);
+        for (const auto& [tur, baytlar] : boylar.turlar)
+            m->setData(QString::fromStdString(tur), QByteArray(baytlar.data(), qsizetype(baytlar.size())));
+        m->setText(QString::fromStdString(matn));
+        // Clipboard histories (Klipper and others) leave it out.
+        m->setData(QStringLiteral("x-kde-passwordManagerHint"), QByteArrayLiteral("secret"));
+        QGuiApplication::clipboard()->setMimeData(m, QClipboard::Clipboard);
+    });
 }
 
 void QtBufer::qaytar(const port::BuferNusxasi& nusxa) {

@@ -22,11 +22,16 @@ public:
     std::optional<std::string> matn() override;
     void tozala() override;
     void matnYoz(const std::string& matn) override;
-    port::BuferNusxasi olish() override;  // never on the main thread
+    using port::Bufer::olish;
+    port::BuferNusxasi olish(const port::TurTanlovi& kerakmi) override;  // never on the main thread
     void qaytar(const port::BuferNusxasi& nusxa) override;
+    void yoz(const std::string& matn, const port::BuferNusxasi& boylar) override;
+    std::int64_t oqilishSoni() override { return oqildi_.load(); }
 
 private:
     std::atomic<std::int64_t> son_{0};
+    std::atomic<std::int64_t> oqildi_{0};
+    bool ozimiz_ = false;  // main thread: this program reads the clipboard itself
     X11BuferOquvchi oquvchi_;
 };
 

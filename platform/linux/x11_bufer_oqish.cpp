@@ -166,7 +166,7 @@ X11BuferOquvchi::~X11BuferOquvchi() {
     XCloseDisplay(d_);
 }
 
-port::BuferNusxasi X11BuferOquvchi::oqi(Soat::duration muddat) {
+port::BuferNusxasi X11BuferOquvchi::oqi(Soat::duration muddat, const port::TurTanlovi& kerakmi) {
     port::BuferNusxasi r;
     if (!d_) return r;
     const Atom bufer = XInternAtom(d_, "CLIPBOARD", False);
@@ -199,9 +199,10 @@ port::BuferNusxasi X11BuferOquvchi::oqi(Soat::duration muddat) {
         hammasi.emplace_back(n);
         XFree(n);
     }
+    r.taklif = hammasi;
     for (std::size_t i = 0; i < nishonlar.size(); ++i) {
         const auto tur = saqlanadiganTur(hammasi[i], hammasi);
-        if (!tur) continue;
+        if (!tur || (kerakmi && !kerakmi(hammasi[i]))) continue;
         bool oldinmi = false;  // offered twice: kept once
         for (const auto& [nom, _] : r.turlar) oldinmi = oldinmi || nom == tur->nom;
         if (oldinmi) continue;

@@ -21,7 +21,9 @@ public:
     // One thread at a time. Not on the thread that serves this program's own
     // selections (Qt's main thread): when this program is the owner, it
     // answers there while this waits.
-    port::BuferNusxasi oqi(std::chrono::steady_clock::duration muddat);
+    // Only the formats `kerakmi` picks are read (all when it is empty); the
+    // names of all of them are listed.
+    port::BuferNusxasi oqi(std::chrono::steady_clock::duration muddat, const port::TurTanlovi& kerakmi = {});
 
 private:
     Display* d_ = nullptr;

@@ -2,6 +2,8 @@
 // conversion runs, and on the main thread by the self-test.
 #pragma once
 
+#include <memory>
+
 #include "platform/bufer.h"
 
 namespace harfnur::mac {
@@ -10,12 +12,23 @@ namespace harfnur::mac {
 // (platform/bufer_bandlari.h).
 class NsBufer final : public port::Bufer {
 public:
+    NsBufer();
+    ~NsBufer() override;
     std::int64_t ozgarishSoni() override;
     std::optional<std::string> matn() override;
     void tozala() override;
     void matnYoz(const std::string& matn) override;
-    port::BuferNusxasi olish() override;
+    using port::Bufer::olish;
+    port::BuferNusxasi olish(const port::TurTanlovi& kerakmi) override;
     void qaytar(const port::BuferNusxasi& nusxa) override;
+    // The data is given only when asked for (on the main thread), so every
+    // asking is seen; the provider stays until the pasteboard is cleared.
+    void yoz(const std::string& matn, const port::BuferNusxasi& boylar) override;
+    std::int64_t oqilishSoni() override;
+
+private:
+    struct Ichki;
+    std::unique_ptr<Ichki> i_;
 };
 
 }  // namespace harfnur::mac

@@ -2,7 +2,69 @@
 
 #import <AppKit/AppKit.h>
 
+#include <atomic>
+#include <mutex>
+#include <utility>
+#include <vector>
+
 #include "platform/bufer_bandlari.h"
+
+namespace harfnur::mac {
+
+// Shared by the backend and every provider it made: a provider may be asked
+// after the backend has moved on.
+struct OqishSanogi {
+    std::atomic<std::int64_t> son{0};
+    std::atomic<int> ozimiz{0};  // reads of this program's own, in progress
+};
+
+}  // namespace harfnur::mac
+
+// Gives the bytes of the item `yoz` wrote when they are asked for, and counts
+// each asking by another application.
+@interface HarfnurBuferBeruvchi : NSObject <NSPasteboardItemDataProvider>
+- (instancetype)initWithTurlar:(std::vector<std::pair<std::string, std::string>>)turlar
+                         sanoq:(std::shared_ptr<harfnur::mac::OqishSanogi>)sanoq;
+@end
+
+@implementation HarfnurBuferBeruvchi {
+    std::mutex _qulf;  // asked on the main thread, written from the conversion queue
+    std::vector<std::pair<std::string, std::string>> _turlar;
+    std::shared_ptr<harfnur::mac::OqishSanogi> _sanoq;
+}
+
+- (instancetype)initWithTurlar:(std::vector<std::pair<std::string, std::string>>)turlar
+                         sanoq:(std::shared_ptr<harfnur::mac::OqishSanogi>)sanoq {
+    if ((self = [super init])) {
+        _turlar = std::move(turlar);
+        _sanoq = std::move(sanoq);
+    }
+    return self;
+}
+
+- (void)pasteboard:(nullable NSPasteboard*)pasteboard
+                  item:(NSPasteboardItem*)item
+    provideDataForType:(NSPasteboardType)type {
+    (void)pasteboard;
+    const char* nomi = type.UTF8String;
+    if (!nomi) return;
+    std::lock_guard l(_qulf);
+    for (const auto& [tur, baytlar] : _turlar) {
+        if (tur != nomi) continue;
+        // Given here and now: the asker waits for it.
+        [item setData:[NSData dataWithBytes:baytlar.data() length:baytlar.size()] forType:type];
+        if (!_sanoq->ozimiz.load()) ++_sanoq->son;
+        return;
+    }
+}
+
+- (void)pasteboardFinishedWithDataProvider:(NSPasteboard*)pasteboard {
+    (void)pasteboard;
+    std::lock_guard l(_qulf);
+    _turlar.clear();  // nothing will ask again: the converted text goes now
+}
+
+@end
 
 namespace harfnur::mac {
 namespace {
@@ -18,11 +80,35 @@ NSString* nsMatn(const std::string& s) {
     return [[NSString alloc] initWithBytes:s.data() length:s.size() encoding:NSUTF8StringEncoding];
 }
 
+// Clipboard histories leave an item with this type out (nspasteboard.org).
+NSString* const otkinchiTur = @"org.nspasteboard.TransientType";
+
+// Our own reads of our own item are no target's paste: not counted.
+class OzOqishi {
+public:
+    explicit OzOqishi(OqishSanogi& s) : s_(s) { ++s_.ozimiz; }
+    ~OzOqishi() { --s_.ozimiz; }
+    OzOqishi(const OzOqishi&) = delete;
+    OzOqishi& operator=(const OzOqishi&) = delete;
+
+private:
+    OqishSanogi& s_;
+};
+
 }  // namespace
+
+struct NsBufer::Ichki {
+    std::shared_ptr<OqishSanogi> sanoq = std::make_shared<OqishSanogi>();
+    HarfnurBuferBeruvchi* beruvchi = nil;  // of what `yoz` wrote, until the pasteboard is cleared
+};
+
+NsBufer::NsBufer() : i_(std::make_unique<Ichki>()) {}
+NsBufer::~NsBufer() = default;
 
 std::int64_t NsBufer::ozgarishSoni() { return umumiy().changeCount; }
 
 std::optional<std::string> NsBufer::matn() {
+    OzOqishi oz(*i_->sanoq);
     NSString* s = [umumiy() stringForType:NSPasteboardTypeString];
     if (!s) return std::nullopt;
     // Lossy only for text that is not valid Unicode (a lone surrogate).
@@ -30,26 +116,40 @@ std::optional<std::string> NsBufer::matn() {
     return d ? baytlar(d) : std::string();
 }
 
-void NsBufer::tozala() { [umumiy() clearContents]; }
+void NsBufer::tozala() {
+    [umumiy() clearContents];
+    i_->beruvchi = nil;
+}
 
 void NsBufer::matnYoz(const std::string& matn) {
     NSString* s = nsMatn(matn);
-    if (s) [umumiy() setString:s forType:NSPasteboardTypeString];
+    if (!s) return;
+    [umumiy() setString:s forType:NSPasteboardTypeString];
+    i_->beruvchi = nil;
 }
 
-port::BuferNusxasi NsBufer::olish() {
+port::BuferNusxasi NsBufer::olish(const port::TurTanlovi& kerakmi) {
+    OzOqishi oz(*i_->sanoq);
     std::vector<BuferBandi> bandlar;
+    std::vector<std::string> taklif;
     for (NSPasteboardItem* band in umumiy().pasteboardItems) {
         BuferBandi& b = bandlar.emplace_back();
+        if (!taklif.empty()) taklif.emplace_back();  // the next item begins
         for (NSPasteboardType tur in band.types) {
             // Any application names its types: one that is not valid Unicode
             // has no UTF-8 form and could not be written back by name.
             const char* nomi = tur.UTF8String;
-            NSData* d = nomi ? [band dataForType:tur] : nil;
+            if (!nomi || !*nomi) continue;
+            taklif.emplace_back(nomi);
+            if (kerakmi && !kerakmi(nomi)) continue;
+            NSData* d = [band dataForType:tur];
             if (d) b.emplace_back(nomi, baytlar(d));  // nil: promised data its owner no longer gives
         }
+        if (!taklif.empty() && taklif.back().empty()) taklif.pop_back();  // an item without types
     }
-    return bandlardanNusxa(bandlar);
+    port::BuferNusxasi n = bandlardanNusxa(bandlar);
+    n.taklif = std::move(taklif);
+    return n;
 }
 
 void NsBufer::qaytar(const port::BuferNusxasi& nusxa) {
@@ -63,7 +163,40 @@ void NsBufer::qaytar(const port::BuferNusxasi& nusxa) {
         [yangi addObject:band];
     }
     [umumiy() clearContents];
+    i_->beruvchi = nil;
     if (yangi.count) [umumiy() writeObjects:yangi];
 }
+
+void NsBufer::yoz(const std::string& matn, const port::BuferNusxasi& boylar) {
+    // Richest first, the plain text last.
+    std::vector<std::pair<std::string, std::string>> turlar;
+    NSMutableArray<NSPasteboardType>* nomlar = [NSMutableArray array];
+    for (const auto& [tur, malumot] : boylar.turlar) {
+        NSString* t = nsMatn(tur);
+        if (!t || tur.empty()) continue;
+        turlar.emplace_back(tur, malumot);
+        [nomlar addObject:t];
+    }
+    turlar.emplace_back(NSPasteboardTypeString.UTF8String ?: "", matn);
+    [nomlar addObject:NSPasteboardTypeString];
+
+    HarfnurBuferBeruvchi* beruvchi = [[HarfnurBuferBeruvchi alloc] initWithTurlar:turlar sanoq:i_->sanoq];
+    NSPasteboardItem* band = [[NSPasteboardItem alloc] init];
+    if (![band setDataProvider:beruvchi forTypes:nomlar]) {
+        // The paste still works; only its reading goes unseen.
+        beruvchi = nil;
+        for (NSUInteger i = 0; i < nomlar.count; ++i)
+            [band setData:[NSData dataWithBytes:turlar[i].second.data() length:turlar[i].second.size()]
+                  forType:nomlar[i]];
+    }
+    [band setData:[NSData data] forType:otkinchiTur];
+    NSMutableArray<NSPasteboardItem*>* yangi = [NSMutableArray array];
+    [yangi addObject:band];
+    [umumiy() clearContents];
+    i_->beruvchi = beruvchi;
+    [umumiy() writeObjects:yangi];
+}
+
+std::int64_t NsBufer::oqilishSoni() { return i_->sanoq->son.load(); }
 
 }  // namespace harfnur::mac

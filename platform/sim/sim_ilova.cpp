@@ -1,5 +1,7 @@
 #include "platform/sim/sim_ilova.h"
 
+#include <algorithm>
+
 #include "platform/hodisa.h"
 
 namespace harfnur::sim {
@@ -14,25 +16,40 @@ void SimIlova::bos(std::uint16_t kod, std::uint64_t bayroqlar) {
             oxir_ = matn_.size();
             break;
         case hodisa::kodC: {
-            if (bosh_ == oxir_ || rejim_ == NusxaRejimi::hechnarsa) break;  // nothing to copy
+            if (rejim_ == NusxaRejimi::hechnarsa) break;
             port::BuferNusxasi m;
-            if (rejim_ == NusxaRejimi::matnEmas)
+            if (bosh_ == oxir_) {
+                if (!qatorNusxalaydi_) break;  // nothing to copy
+                // The line around the cursor, with the editor's own mark.
+                const std::size_t b = matn_.rfind('\n', bosh_ == 0 ? 0 : bosh_ - 1);
+                const std::size_t boshi = b == std::string::npos || bosh_ == 0 ? 0 : b + 1;
+                const std::size_t oxiri = std::min(matn_.find('\n', bosh_), matn_.size());
+                m.turlar = {{matnTuri, matn_.substr(boshi, oxiri - boshi) + "\n"},
+                            {"vscode-editor-data", R"({"version":1,"isFromEmptySelection":true,"mode":"plaintext"})"}};
+            } else if (rejim_ == NusxaRejimi::matnEmas) {
                 m.turlar = {{"image/png", "\x89PNG rasm"}};
-            else
+            } else {
                 m.turlar = {{matnTuri, matn_.substr(bosh_, oxir_ - bosh_)}};
+                for (const auto& q : qoshimcha_) m.turlar.push_back(q);
+            }
             soat_.rejalashtir(soat_.hozir() + kechikish_, [this, m] {
                 bufer_.boshqasiYozdi(m);
                 soat_.yozibQoy("bufer: ilova nusxaladi");
             });
             break;
         }
-        case hodisa::kodV: {
-            const auto t = bufer_.matn();
-            if (!t) break;
-            matn_.replace(bosh_, oxir_ - bosh_, *t);
-            bosh_ = oxir_ = bosh_ + t->size();
+        case hodisa::kodV:
+            soat_.rejalashtir(soat_.hozir() + qoyishKechikishi_, [this] {
+                qoyilgan_ = bufer_.boshqasiOqidi();
+                soat_.yozibQoy("bufer: ilova o'qidi");
+                for (const auto& [tur, t] : qoyilgan_.turlar) {
+                    if (tur != matnTuri) continue;
+                    matn_.replace(bosh_, oxir_ - bosh_, t);
+                    bosh_ = oxir_ = bosh_ + t.size();
+                    break;
+                }
+            });
             break;
-        }
         default:
             break;
     }
@@ -73,6 +90,26 @@ void SimIlova::nusxaRejimi(NusxaRejimi r, port::Mikro kechikish) {
     std::lock_guard l(soat_.qulf());
     rejim_ = r;
     kechikish_ = kechikish;
+}
+
+void SimIlova::nusxaQoshimchasi(std::vector<std::pair<std::string, std::string>> turlar) {
+    std::lock_guard l(soat_.qulf());
+    qoshimcha_ = std::move(turlar);
+}
+
+void SimIlova::qatorNusxalaydi(bool ha) {
+    std::lock_guard l(soat_.qulf());
+    qatorNusxalaydi_ = ha;
+}
+
+void SimIlova::qoyishKechikishi(port::Mikro k) {
+    std::lock_guard l(soat_.qulf());
+    qoyishKechikishi_ = k;
+}
+
+port::BuferNusxasi SimIlova::qoyilgan() {
+    std::lock_guard l(soat_.qulf());
+    return qoyilgan_;
 }
 
 void SimIlova::ushlanganBayroqlar(std::uint64_t b) {

@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "platform/hodisa.h"
 
@@ -35,6 +37,16 @@ public:
     void maydon(std::string matn, std::size_t tanlovBoshi, std::size_t tanlovOxiri);
     std::string matn();
     void nusxaRejimi(NusxaRejimi r, port::Mikro kechikish = port::Mikro(30'000));
+    // More representations that each copy carries beside the text (a rich
+    // editor's HTML, a picture).
+    void nusxaQoshimchasi(std::vector<std::pair<std::string, std::string>> turlar);
+    // Like a code editor: a copy with nothing selected copies the current
+    // line, marked as coming from an empty selection.
+    void qatorNusxalaydi(bool ha);
+    // How long after the paste key the field reads the pasteboard.
+    void qoyishKechikishi(port::Mikro k);
+    // What the pasteboard held when the field last read it for a paste.
+    port::BuferNusxasi qoyilgan();
     void ushlanganBayroqlar(std::uint64_t b);
 
 private:
@@ -45,6 +57,10 @@ private:
     NusxaRejimi rejim_ = NusxaRejimi::oddiy;
     port::Mikro kechikish_{30'000};
     std::uint64_t ushlangan_ = 0;
+    std::vector<std::pair<std::string, std::string>> qoshimcha_;
+    bool qatorNusxalaydi_ = false;
+    port::Mikro qoyishKechikishi_{0};
+    port::BuferNusxasi qoyilgan_;
 };
 
 }  // namespace harfnur::sim

@@ -109,6 +109,9 @@ int main() {
     const IlovaPlatformasi p{asos,         ruxsat,           ilova, panel, ogohlantirish, oynalar, avtoyuklash,
                              tizimJurnali, windowsMatnlari(), zipIchidami};
     ishgaTushir(p);
+    // Our window is never destroyed, so Windows would not ask for the
+    // converted item's data still owed to the clipboard: it goes there now.
+    SendMessageW(asosiyOyna(), WM_RENDERALLFORMATS, 0, 0);
     // A conversion still running may wait on the main thread, which has
     // stopped: leave without joining it. Log lines are already written.
     std::fflush(nullptr);

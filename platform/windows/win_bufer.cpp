@@ -46,7 +46,38 @@ void belgila(bool monitorlargaHam) {
 
 }  // namespace
 
-std::int64_t WinBufer::ozgarishSoni() { return GetClipboardSequenceNumber(); }
+WinBufer::WinBufer() {
+    // The clipboard is held open by the program that asks: not opened here.
+    xabarniTingla(WM_RENDERFORMAT, [this](WPARAM w, LPARAM, LRESULT& r) {
+        r = 0;
+        const UINT id = UINT(w);
+        const std::string* baytlar = kechiktirilgan_.baytlari(id);
+        if (!baytlar) return true;
+        const DWORD oldin = GetClipboardSequenceNumber();
+        if (baytlarniQoy(id, baytlar->data(), baytlar->size())) {
+            // Our own reading opens the clipboard with our window.
+            kechiktirilgan_.berildi(id, GetOpenClipboardWindow() != asosiyOyna(),
+                                    std::int64_t(DWORD(GetClipboardSequenceNumber() - oldin)));
+        }
+        return true;
+    });
+    // Before our window goes: what nobody asked for yet stays there after us,
+    // unless another program has taken the clipboard meanwhile.
+    xabarniTingla(WM_RENDERALLFORMATS, [this](WPARAM, LPARAM, LRESULT& r) {
+        r = 0;
+        Ochiq o;
+        if (!o || GetClipboardOwner() != asosiyOyna()) return true;
+        for (const auto& [id, baytlar] : kechiktirilgan_.qolganlari()) baytlarniQoy(id, baytlar.data(), baytlar.size());
+        return true;
+    });
+    xabarniTingla(WM_DESTROYCLIPBOARD, [this](WPARAM, LPARAM, LRESULT& r) {
+        r = 0;
+        kechiktirilgan_.tashla();
+        return true;
+    });
+}
+
+std::int64_t WinBufer::ozgarishSoni() { return kechiktirilgan_.ozgarishSoni(GetClipboardSequenceNumber()); }
 
 std::optional<std::string> WinBufer::matn() {
     std::optional<std::string> r;
@@ -82,7 +113,7 @@ void WinBufer::matnYoz(const std::string& matn) {
     });
 }
 
-port::BuferNusxasi WinBufer::olish() {
+port::BuferNusxasi WinBufer::olish(const port::TurTanlovi& kerakmi) {
     port::BuferNusxasi n;
     asosiyIpda([&] {
         Ochiq o;
@@ -92,13 +123,16 @@ port::BuferNusxasi WinBufer::olish() {
             wchar_t nom[256] = {};
             const int uzunlik = t >= 0xC000 ? GetClipboardFormatNameW(t, nom, 256) : 0;
             turlar.push_back({t, uzunlik > 0 ? tor(std::wstring_view(nom, std::size_t(uzunlik))) : std::string()});
+            n.taklif.push_back(turYozuvi(turlar.back()));
         }
         for (const BuferTuri& t : saqlanadiganTurlar(turlar)) {
+            const std::string yozuv = turYozuvi(t);
+            if (kerakmi && !kerakmi(yozuv)) continue;
             HANDLE h = GetClipboardData(t.id);
             if (!h) continue;  // its source could not render it
             const void* p = GlobalLock(h);
             if (!p) continue;
-            n.turlar.emplace_back(turYozuvi(t), std::string(static_cast<const char*>(p), GlobalSize(h)));
+            n.turlar.emplace_back(yozuv, std::string(static_cast<const char*>(p), GlobalSize(h)));
             GlobalUnlock(h);
         }
     });
@@ -121,5 +155,27 @@ void WinBufer::qaytar(const port::BuferNusxasi& nusxa) {
         if (!tarixBelgisiBor) belgila(false);
     });
 }
+
+void WinBufer::yoz(const std::string& matn, const port::BuferNusxasi& boylar) {
+    asosiyIpda([&] {
+        Ochiq o;
+        if (!o) return;
+        EmptyClipboard();
+        KechiktirilganMazmun::Turlar turlar;
+        for (const auto& [yozuv, baytlar] : boylar.turlar) {
+            const std::optional<BuferTuri> t = turOqi(yozuv);
+            const UINT id = !t ? 0 : t->id ? t->id : ruyxatdagi(t->nom.c_str());
+            if (id) turlar.emplace_back(id, baytlar);
+        }
+        const std::wstring k = keng(matn);
+        turlar.emplace_back(CF_UNICODETEXT,
+                            std::string(reinterpret_cast<const char*>(k.c_str()), (k.size() + 1) * sizeof(wchar_t)));
+        for (const auto& [id, _] : turlar) SetClipboardData(id, nullptr);
+        kechiktirilgan_.qoy(std::move(turlar));
+        belgila(true);
+    });
+}
+
+std::int64_t WinBufer::oqilishSoni() { return kechiktirilgan_.oqilishSoni(); }
 
 }  // namespace harfnur::windows_

@@ -79,6 +79,25 @@ class Bufer(ish_stoli.BirStol, unittest.TestCase):
         self.assertEqual(keldi + sum(oqilmadi), len(turlar), xabarlar)
         self.assertTrue(self.d.bufer("text/html"))
 
+    def test_a_field_that_reads_the_paste_late_gets_the_converted_text(self):
+        """The earlier clipboard (a password, say) must not be what a slow
+        target pastes: it comes back only after the field has read ours."""
+        self.d.bufer_qoy("maxfiy parol".encode())
+        yol = os.path.join(self.d.papka, "kech.txt")
+        muhit = dict(self.d.muhit, QT_MAYDON_KECH_QOY="1.5")
+        p = subprocess.Popen([ish_stoli.ARGS.qt_maydon, yol, "sho'x choy", "KechMaydon"], env=muhit,
+                             stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        self.d.jarayonlar.append(p)
+        self.d.oyna("KechMaydon")
+        n = self.d.ikki_shift()
+        self.d.ogirish_tugadi(n)
+        oqi = lambda: open(yol, encoding="utf-8").read() if os.path.exists(yol) else ""
+        self.assertEqual(kut(lambda: oqi() if "ö" in oqi() or "parol" in oqi() else "", 6), "şöx çoy")
+        self.assertEqual(kut(lambda: self.d.bufer() == "maxfiy parol".encode(), 4) and self.d.bufer().decode(),
+                         "maxfiy parol")
+        self.assertNotIn("qo'yish: bufer 3 s ichida o'qilmadi", self.d.xabarlar()[n:])
+        p.terminate()
+
 
 class Jurnal(unittest.TestCase):
     def test_the_log_is_the_users_alone(self):

@@ -1,6 +1,10 @@
 // A small Windows program for the end-to-end tests under Wine:
 //   win_maydon maydon FILE TEXT FROM TO  a window "WinMaydon" with an edit field holding TEXT,
 //                                        FROM..TO selected; the field's text goes to FILE on every change
+//   win_maydon boy FILE TEXT             a window "WinBoyMaydon", a rich field holding TEXT in bold: Control+C
+//                                        copies it as text and "HTML Format", Control+V writes the pasted
+//                                        text, a newline and the pasted "HTML Format" to FILE
+//   win_maydon boy-matn FILE TEXT        the same, but Control+V takes only the text
 //   win_maydon bufer-qoy                 text, "HTML Format" and a DIB on the clipboard
 //   win_maydon bufer-oqi                 every format on the clipboard: name, size, checksum
 //   win_maydon matn                      the clipboard's text
@@ -99,18 +103,21 @@ int matn() {
 std::wstring fayl;
 HWND maydon;
 
-void saqla() {
-    const int n = GetWindowTextLengthW(maydon);
-    std::wstring s(std::size_t(n) + 1, L'\0');
-    GetWindowTextW(maydon, s.data(), n + 1);
-    s.resize(std::size_t(n));
-    const std::string u = tor(s);
+void faylgaYoz(const std::string& u) {
     const std::wstring vaqtincha = fayl + L".tmp";
     if (FILE* f = _wfopen(vaqtincha.c_str(), L"wb")) {
         std::fwrite(u.data(), 1, u.size(), f);
         std::fclose(f);
         MoveFileExW(vaqtincha.c_str(), fayl.c_str(), MOVEFILE_REPLACE_EXISTING);
     }
+}
+
+void saqla() {
+    const int n = GetWindowTextLengthW(maydon);
+    std::wstring s(std::size_t(n) + 1, L'\0');
+    GetWindowTextW(maydon, s.data(), n + 1);
+    s.resize(std::size_t(n));
+    faylgaYoz(tor(s));
 }
 
 LRESULT CALLBACK jarayon(HWND h, UINT x, WPARAM w, LPARAM l) {
@@ -143,6 +150,80 @@ int maydonOch(const wchar_t* yol, const wchar_t* matn, int bosh, int oxir) {
     return 0;
 }
 
+// Windows' "HTML Format": the fragment in a page, behind a header of byte offsets.
+std::string cfHtml(const std::string& parcha) {
+    const std::string boshi = "<html><body><!--StartFragment-->", oxiri = "<!--EndFragment--></body></html>";
+    auto sakkiz = [](std::size_t n) {
+        const std::string r = std::to_string(n);
+        return std::string(8 - r.size(), '0') + r;
+    };
+    auto sarlavha = [&](std::size_t h) {
+        return "Version:0.9\r\nStartHTML:" + sakkiz(h) + "\r\nEndHTML:" +
+               sakkiz(h + boshi.size() + parcha.size() + oxiri.size()) + "\r\nStartFragment:" +
+               sakkiz(h + boshi.size()) + "\r\nEndFragment:" + sakkiz(h + boshi.size() + parcha.size()) + "\r\n";
+    };
+    return sarlavha(sarlavha(0).size()) + boshi + parcha + oxiri;
+}
+
+std::wstring boyMatn;
+bool faqatMatn = false;
+
+void boyNusxala(HWND o) {
+    if (!OpenClipboard(o)) return;
+    EmptyClipboard();
+    qoy(CF_UNICODETEXT, boyMatn.c_str(), (boyMatn.size() + 1) * sizeof(wchar_t));
+    const std::string html = cfHtml("<b>" + tor(boyMatn) + "</b>");
+    qoy(RegisterClipboardFormatW(L"HTML Format"), html.c_str(), html.size() + 1);
+    CloseClipboard();
+}
+
+void boyQoy() {
+    if (!och()) return;
+    std::string matn, html;
+    if (HANDLE h = GetClipboardData(CF_UNICODETEXT)) {
+        matn = tor(static_cast<const wchar_t*>(GlobalLock(h)));
+        GlobalUnlock(h);
+    }
+    if (HANDLE h = faqatMatn ? nullptr : GetClipboardData(RegisterClipboardFormatW(L"HTML Format"))) {
+        const char* p = static_cast<const char*>(GlobalLock(h));
+        html.assign(p, strnlen(p, GlobalSize(h)));
+        GlobalUnlock(h);
+    }
+    CloseClipboard();
+    faylgaYoz(matn + "\n" + html);
+}
+
+LRESULT CALLBACK boyJarayon(HWND h, UINT x, WPARAM w, LPARAM l) {
+    if (x == WM_KEYDOWN && GetKeyState(VK_CONTROL) < 0) {
+        if (w == 'C') boyNusxala(h);
+        if (w == 'V') boyQoy();
+        return 0;
+    }
+    if (x == WM_DESTROY) PostQuitMessage(0);
+    return DefWindowProcW(h, x, w, l);
+}
+
+int boyOch(const wchar_t* yol, const wchar_t* matn) {
+    fayl = yol;
+    boyMatn = matn;
+    WNDCLASSW c{};
+    c.lpfnWndProc = boyJarayon;
+    c.hInstance = GetModuleHandleW(nullptr);
+    c.lpszClassName = L"WinBoyMaydon";
+    c.hbrBackground = GetSysColorBrush(COLOR_WINDOW);
+    RegisterClassW(&c);
+    HWND o = CreateWindowW(L"WinBoyMaydon", L"WinBoyMaydon", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 100, 100, 480, 120,
+                           nullptr, nullptr, c.hInstance, nullptr);
+    SetFocus(o);
+    faylgaYoz(tor(boyMatn));
+    MSG m;
+    while (GetMessageW(&m, nullptr, 0, 0) > 0) {
+        TranslateMessage(&m);
+        DispatchMessageW(&m);
+    }
+    return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -155,6 +236,13 @@ int main(int argc, char** argv) {
         wchar_t** w = CommandLineToArgvW(GetCommandLineW(), &n);
         return maydonOch(w[2], w[3], std::atoi(argv[4]), std::atoi(argv[5]));
     }
-    std::fprintf(stderr, "usage: win_maydon maydon FILE TEXT FROM TO | bufer-qoy | bufer-oqi | matn\n");
+    if ((buyruq == "boy" || buyruq == "boy-matn") && argc == 4) {
+        faqatMatn = buyruq == "boy-matn";
+        int n = 0;
+        wchar_t** w = CommandLineToArgvW(GetCommandLineW(), &n);
+        return boyOch(w[2], w[3]);
+    }
+    std::fprintf(stderr,
+                 "usage: win_maydon maydon FILE TEXT FROM TO | boy[-matn] FILE TEXT | bufer-qoy | bufer-oqi | matn\n");
     return 2;
 }

@@ -105,6 +105,20 @@ class Ish(ish_stoli.Stol):
         self.oyna("WinMaydon")
         return oqi
 
+    def boy_maydon(self, matn, faqat_matn=False):
+        """The test suite's rich field; returns a reader of what it holds or pasted."""
+        yol = os.path.join(self.papka, "boy-%d.txt" % len(self.jarayonlar))
+        self.boshla(["wine", ish_stoli.ARGS.win_maydon, "boy-matn" if faqat_matn else "boy", yol, matn])
+
+        def oqi():
+            try:
+                return ish_stoli.oqi(yol)
+            except FileNotFoundError:
+                return None
+        kut(lambda: oqi() == matn, 10)
+        self.oyna("WinBoyMaydon")
+        return oqi
+
     def yopish(self, nom):
         self.ishlat("wine", "taskkill", "/f", "/im", nom)
         time.sleep(0.3)
@@ -191,6 +205,25 @@ class Desktop(ish_stoli.BirStol, unittest.TestCase):
             self.assertIn(q, keyin)
         # The restore is kept out of clipboard history: it is in there already.
         self.assertTrue(any(q.startswith("CanIncludeInClipboardHistory 4") for q in keyin), keyin)
+        self.d.yopish("win_maydon.exe")
+
+    def test_rich_text_pastes_converted_and_the_clipboard_comes_back(self):
+        self.d.ishlat("wine", ish_stoli.ARGS.win_maydon, "bufer-qoy")
+        bufer = lambda: self.d.ishlat("wine", ish_stoli.ARGS.win_maydon, "bufer-oqi").stdout.decode().splitlines()
+        kerak = [q for q in bufer() if q.rsplit(" ", 2)[0] in ("#13", "HTML Format", "#8")]
+        self.assertEqual(len(kerak), 3)
+        oqi = self.d.boy_maydon("sho'x")
+        n = self.d.ikki_shift()
+        x = self.d.ogirish_tugadi(n)
+        self.assertEqual(x[1], "nusxalandi: 5 belgi, o'zgaradi=true")
+        qoyilgan = kut(lambda: oqi() != "sho'x" and oqi(), 5)
+        self.assertTrue(qoyilgan, x)
+        matn, html = qoyilgan.split("\n", 1)
+        self.assertEqual(matn, "şöx")  # both rendered only when the field asked
+        self.assertIn("<!--StartFragment--><b>şöx</b><!--EndFragment-->", html)
+        # The field's reading was seen, so the earlier content came back at once, whole.
+        self.assertTrue(kut(lambda: set(kerak) <= set(bufer()), 3), bufer())
+        self.assertNotIn("qo'yish: bufer 3 s ichida o'qilmadi", self.d.xabarlar()[n:])
         self.d.yopish("win_maydon.exe")
 
     def test_a_held_key_does_not_leak(self):
@@ -302,6 +335,29 @@ def tray_nuqtasi(d):
         return None
     iw, ih, ix, iy = [int(v) for v in out]
     return ox + ix + iw // 2, oy + iy + ih // 2
+
+
+class Leaving(unittest.TestCase):
+    def test_what_nobody_pasted_yet_outlives_harfnur(self):
+        d = Ish(tanishtirildi=False)  # the window whose Control+Q quits
+        try:
+            self.assertEqual(d.bufer(), "")  # nothing earlier: the converted item stays
+            oqi = d.boy_maydon("sho'x", faqat_matn=True)
+            n = d.ikki_shift()
+            d.ogirish_tugadi(n)
+            self.assertEqual(kut(lambda: oqi() == "şöx\n" and oqi(), 3), "şöx\n")
+            d.yopish("win_maydon.exe")
+            d.oyna("^Harfnur$")
+            d.ishlat("xdotool", "key", "ctrl+q")
+            self.assertEqual(d.harfnur.wait(10), 0)
+            # The HTML nobody asked for was put there before Harfnur went.
+            qatorlar = d.ishlat("wine", ish_stoli.ARGS.win_maydon, "bufer-oqi").stdout.decode().splitlines()
+            html = [q for q in qatorlar if q.startswith("HTML Format ")]
+            self.assertEqual(len(html), 1, qatorlar)
+            self.assertGreater(int(html[0].split()[2]), 0, qatorlar)
+            self.assertEqual(d.bufer(), "şöx")
+        finally:
+            d.yop()
 
 
 class ZipLocation(unittest.TestCase):

@@ -58,16 +58,31 @@ typedef NS_ENUM(NSInteger, NSApplicationActivationPolicy){
 @end
 
 // Pasteboard
+NS_ASSUME_NONNULL_BEGIN
+
 typedef NSString* NSPasteboardType;
 extern NSPasteboardType const NSPasteboardTypeString;
+
+@class NSPasteboard;
+@protocol NSPasteboardItemDataProvider;
 
 @protocol NSPasteboardWriting <NSObject>
 @end
 
 @interface NSPasteboardItem : NSObject <NSPasteboardWriting>
 @property(readonly, copy) NSArray<NSPasteboardType>* types;
+- (BOOL)setDataProvider:(id<NSPasteboardItemDataProvider>)dataProvider
+               forTypes:(NSArray<NSPasteboardType>*)types API_AVAILABLE(macos(10.6));
 - (nullable NSData*)dataForType:(NSPasteboardType)type;
 - (BOOL)setData:(NSData*)data forType:(NSPasteboardType)type;
+@end
+
+@protocol NSPasteboardItemDataProvider <NSObject>
+- (void)pasteboard:(nullable NSPasteboard*)pasteboard
+                  item:(NSPasteboardItem*)item
+    provideDataForType:(NSPasteboardType)type API_AVAILABLE(macos(10.6));
+@optional
+- (void)pasteboardFinishedWithDataProvider:(NSPasteboard*)pasteboard;
 @end
 
 @interface NSPasteboard : NSObject
@@ -79,6 +94,8 @@ extern NSPasteboardType const NSPasteboardTypeString;
 - (nullable NSString*)stringForType:(NSPasteboardType)dataType;
 - (BOOL)setString:(NSString*)string forType:(NSPasteboardType)dataType;
 @end
+
+NS_ASSUME_NONNULL_END
 
 @interface NSWorkspace : NSObject
 @property(class, readonly, strong) NSWorkspace* sharedWorkspace;

@@ -12,6 +12,8 @@
 // As in C++ the options are the plain integer type, so they combine with |.
 #define NS_OPTIONS(T, N) T N; enum : T
 #define nil nullptr
+#define NS_ASSUME_NONNULL_BEGIN _Pragma("clang assume_nonnull begin")
+#define NS_ASSUME_NONNULL_END _Pragma("clang assume_nonnull end")
 
 typedef long NSInteger;
 typedef unsigned long NSUInteger;
@@ -82,6 +84,7 @@ enum { NSUTF8StringEncoding = 4 };
 @interface NSData : NSObject
 @property(readonly) const void* bytes;
 @property(readonly) NSUInteger length;
++ (instancetype)data;
 + (instancetype)dataWithBytes:(const void*)bytes length:(NSUInteger)length;
 @end
 
