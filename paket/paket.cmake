@@ -8,6 +8,8 @@ install(TARGETS harfnur-ogir RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 set(harfnur_paket ${CMAKE_BINARY_DIR}/paket)
 set(harfnur_belgi ${PROJECT_SOURCE_DIR}/platform/belgi/harfnur.svg)
 set(harfnur_fayllar)
+# Every file below is written here, whatever optional tool is missing.
+file(MAKE_DIRECTORY ${harfnur_paket})
 
 # PNG sizes of the icon, drawn from the SVG (librsvg2-bin; without it the
 # package has the SVG alone).
