@@ -4,7 +4,8 @@
 set -euo pipefail
 
 build_pkgs=(cmake g++ ccache clang libclang-rt-14-dev pkg-config libicu-dev libgtest-dev libgmock-dev libbenchmark-dev zlib1g-dev python3-yaml dpkg-dev file librsvg2-bin lintian)
-desktop_pkgs=(qt6-base-dev libx11-dev libxi-dev libxtst-dev libxfixes-dev xvfb openbox trayer zenity xterm xdotool xclip x11-utils x11-xkb-utils x11-xserver-utils imagemagick fonts-dejavu-core)
+desktop_pkgs=(qt6-base-dev libx11-dev libxi-dev libxtst-dev libxfixes-dev xvfb openbox trayer zenity xterm xdotool xclip x11-utils x11-xkb-utils x11-xserver-utils imagemagick fonts-dejavu-core
+              libreoffice-writer chromium)
 
 case "${1:-all}" in
   build) want=("${build_pkgs[@]}") ;;

@@ -14,6 +14,7 @@
 #include <thread>
 
 #include "platform/hodisa.h"
+#include "platform/linux/qoyish_kutishi.h"
 #include "platform/linux/x11_displey.h"
 
 namespace harfnur::linux_ {
@@ -153,6 +154,11 @@ void X11TugmaYuborish::bos(std::uint16_t kod, std::uint64_t bayroqlar) {
     const KeySym sym = harfi(kod);
     if (sym == NoSymbol) return;  // a press that cannot be made is dropped
     bool shift = bayroqlar & hodisa::shiftBayrogi;
+    const auto hozir = std::chrono::steady_clock::now();
+    if (kod == hodisa::kodC) oxirgiNusxa_ = hozir;
+    if (kod == hodisa::kodV)
+        std::this_thread::sleep_for(qoyishKutishi(
+            oldingiOynaSinfi(), std::chrono::duration_cast<std::chrono::milliseconds>(hozir - oxirgiNusxa_)));
     if (terminalmi()) {
         if (kod == hodisa::kodA) return;  // never select everything in a terminal
         shift = true;                     // Control+C would interrupt the program there

@@ -3,6 +3,7 @@
 // in; terminals get Control+Shift+C/V and never a select-all.
 #pragma once
 
+#include <chrono>
 #include <mutex>
 #include <string>
 #include <vector>
@@ -61,6 +62,7 @@ private:
     std::mutex m_;  // one thread at a time on the connection
     Display* d_ = nullptr;
     std::vector<std::string> terminallar_;
+    std::chrono::steady_clock::time_point oxirgiNusxa_{};  // the last copy key sent
 };
 
 }  // namespace harfnur::linux_
