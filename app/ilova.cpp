@@ -37,7 +37,7 @@ bool zipIchidami(const std::string& yol) {
 
 Ilova::Ilova(const IlovaPlatformasi& p)
     : p_(p),
-      holat(RuxsatHolati::yarat({p.ruxsat, p.avtoyuklash, p.tizimJurnali, p.ilova})),
+      holat(RuxsatHolati::yarat({p.ruxsat, p.avtoyuklash, p.tizimJurnali, p.ilova, p.buferRuxsati})),
       kuzatuvchi(ShiftKuzatuvchi::yarat(p.asos)) {}
 
 std::shared_ptr<Ilova> Ilova::yarat(const IlovaPlatformasi& p) { return std::shared_ptr<Ilova>(new Ilova(p)); }
@@ -74,7 +74,9 @@ void Ilova::ishgaTushdi() {
         if (auto i = zaif.lock()) i->tanishtiruvniOch();
     });
 
-    jurnal(p_.asos, birlashtir({"ishga tushdi: ", yol, ", ruxsat=", mantiqiy(p_.ruxsat.ishonchlimi())}));
+    std::string bosh = birlashtir({"ishga tushdi: ", yol, ", ruxsat=", mantiqiy(p_.ruxsat.ishonchlimi())});
+    if (p_.buferRuxsati) bosh.append(", bufer=").append(port::nomi(holat->bufer()));
+    jurnal(p_.asos, bosh);
 
     const Platforma* asos = &p_.asos;
     holat->ruxsatBerildi = [zaif = weak_from_this(), asos] {

@@ -7,6 +7,7 @@ namespace harfnur {
 std::shared_ptr<RuxsatHolati> RuxsatHolati::yarat(Xizmatlar x) {
     std::shared_ptr<RuxsatHolati> h(new RuxsatHolati(x));
     h->ruxsat_ = x.ruxsat.ishonchlimi();
+    if (x.buferRuxsati) h->bufer_ = x.buferRuxsati();
     h->avtoyuklashniOqi();
     // The timer never keeps the object alive.
     x.ilova.takroriyTaymer(1.0, [zaif = std::weak_ptr<RuxsatHolati>(h)] {
@@ -17,16 +18,27 @@ std::shared_ptr<RuxsatHolati> RuxsatHolati::yarat(Xizmatlar x) {
 
 void RuxsatHolati::tik() {
     const bool t = x_.ruxsat.ishonchlimi();
-    if (t == ruxsat_) return;
+    const port::BuferRuxsati b = x_.buferRuxsati ? x_.buferRuxsati() : bufer_;
+    if (t == ruxsat_ && b == bufer_) return;
+    const bool berildi = t && !ruxsat_;
     ruxsat_ = t;
+    bufer_ = b;
     xabarBer();
-    if (t && ruxsatBerildi) ruxsatBerildi();
+    if (berildi && ruxsatBerildi) ruxsatBerildi();
 }
 
 void RuxsatHolati::sora() {
-    x_.ruxsat.sorovKorsat();
-    x_.ruxsat.manzilniOch(ruxsatSozlamalari);
+    // macOS shows its prompt once per application, ever: after it has been
+    // answered only the page helps.
+    if (!soraldi_) {
+        soraldi_ = true;
+        x_.ruxsat.sorovKorsat();
+        return;
+    }
+    if (!x_.ruxsat.manzilniOch(ruxsatSozlamalari)) x_.ruxsat.sorovKorsat();
 }
+
+void RuxsatHolati::buferSozlamalariniOch() { x_.ruxsat.manzilniOch(buferSozlamalari); }
 
 void RuxsatHolati::avtoyuklashniOrnat(bool yoq) {
     if (!x_.avtoyuklash.bormi()) return;

@@ -24,6 +24,9 @@ struct TanishtiruvKorinishi {
     std::string sarlavha;   // title-2, bold
     std::string tavsif;     // secondary colour
     Qadam qadam1, qadam2;
+    // Between the two, while macOS asks before letting Harfnur read the
+    // pasteboard (qadam2 is then numbered 3).
+    std::optional<Qadam> buferQadami;
     std::optional<Almashtirgich> avtoyuklash;  // only where the service exists
     std::optional<std::string> eslatma;        // a platform's extra line, under the steps
     std::string izoh;       // footer hint, caption

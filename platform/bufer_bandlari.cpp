@@ -30,4 +30,30 @@ std::vector<BuferBandi> nusxadanBandlar(const port::BuferNusxasi& nusxa) {
     return bandlar;
 }
 
+port::BuferNusxasi muddatliOlish(const std::vector<std::vector<std::string>>& turlar, const port::TurTanlovi& kerakmi,
+                                 const TurOquvchi& oqi, const std::function<bool()>& vaqtBormi) {
+    std::vector<BuferBandi> bandlar;
+    std::vector<std::string> taklif;
+    int oqilmadi = 0;
+    for (std::size_t i = 0; i < turlar.size(); ++i) {
+        BuferBandi& b = bandlar.emplace_back();
+        if (turlar[i].empty()) continue;
+        if (!taklif.empty()) taklif.emplace_back();  // the next item begins
+        for (const std::string& tur : turlar[i]) {
+            taklif.push_back(tur);
+            if (kerakmi && !kerakmi(tur)) continue;
+            std::optional<std::string> baytlar;
+            if (vaqtBormi()) baytlar = oqi(i, tur);
+            if (baytlar)
+                b.emplace_back(tur, std::move(*baytlar));
+            else
+                ++oqilmadi;
+        }
+    }
+    port::BuferNusxasi n = bandlardanNusxa(bandlar);
+    n.taklif = std::move(taklif);
+    n.oqilmadi = oqilmadi;
+    return n;
+}
+
 }  // namespace harfnur

@@ -21,6 +21,7 @@ inline constexpr std::uint64_t niqob = 0x1400;          // both of the above
 inline constexpr std::uint16_t kodA = 0;
 inline constexpr std::uint16_t kodC = 8;
 inline constexpr std::uint16_t kodV = 9;
+inline constexpr std::uint16_t chapBuyruq = 55;  // the left Command key
 inline constexpr std::uint16_t chapShift = 56;
 inline constexpr std::uint16_t ongShift = 60;
 

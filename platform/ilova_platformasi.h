@@ -1,7 +1,10 @@
 // Everything the application shell uses on top of the pipeline's services.
 #pragma once
 
+#include <functional>
+
 #include "platform/avtoyuklash_xizmati.h"
+#include "platform/bufer_ruxsati.h"
 #include "platform/holat_belgisi.h"
 #include "platform/ilova_obyekti.h"
 #include "platform/matnlar.h"
@@ -26,6 +29,9 @@ struct IlovaPlatformasi {
     // Whether the program runs from a place it must not; empty: the macOS
     // check (a mounted disk image or a translocated copy).
     bool (*joyNotogrimi)(const std::string& yol) = nullptr;
+    // Whether the system asks before Harfnur reads the pasteboard; empty
+    // where it never does.
+    std::function<port::BuferRuxsati()> buferRuxsati = {};
 };
 
 }  // namespace harfnur

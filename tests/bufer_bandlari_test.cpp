@@ -48,4 +48,69 @@ TEST(BuferBandlari, FlatSnapshotsFromOtherBackends) {
     EXPECT_EQ(harfnur::nusxadanBandlar(n), kutilgan);
 }
 
+// Reading within the time budget: one row per case; `vaqt` is how many reads
+// may start before the time is spent.
+TEST(BuferBandlari, MuddatliOlish) {
+    using harfnur::muddatliOlish;
+    const std::vector<std::vector<std::string>> ikkiBand = {{"public.utf8-plain-text", "public.rtf"}, {"public.png"}};
+    const std::vector<std::string> hammasi = {"public.utf8-plain-text", "public.rtf", "", "public.png"};
+    auto oqi = [](std::size_t band, const std::string& tur) -> std::optional<std::string> {
+        if (tur == "yoq") return std::nullopt;  // promised, not given
+        return std::to_string(band) + ":" + tur;
+    };
+    const struct {
+        const char* nomi;
+        std::vector<std::vector<std::string>> turlar;
+        int vaqt;
+        bool faqatMatn;
+        std::vector<std::pair<std::string, std::string>> kutilgan;
+        int oqilmadi;
+        std::vector<std::string> taklif;
+    } jadval[] = {
+        {"all in time",
+         ikkiBand,
+         100,
+         false,
+         {{"public.utf8-plain-text", "0:public.utf8-plain-text"}, {"public.rtf", "0:public.rtf"}, {"", ""},
+          {"public.png", "1:public.png"}},
+         0,
+         hammasi},
+        {"time spent after two reads: the rest counted, still offered",
+         ikkiBand,
+         2,
+         false,
+         {{"public.utf8-plain-text", "0:public.utf8-plain-text"}, {"public.rtf", "0:public.rtf"}},
+         1,
+         hammasi},
+        {"no time at all", ikkiBand, 0, false, {}, 3, hammasi},
+        {"only the picked types are read or counted",
+         ikkiBand,
+         0,
+         true,
+         {},
+         1,
+         hammasi},
+        {"a type its owner does not give", {{"public.utf8-plain-text", "yoq"}}, 100, false,
+         {{"public.utf8-plain-text", "0:public.utf8-plain-text"}}, 1, {"public.utf8-plain-text", "yoq"}},
+        {"an item without types is neither offered nor kept",
+         {{}, {"public.png"}},
+         100,
+         false,
+         {{"public.png", "1:public.png"}},
+         0,
+         {"public.png"}},
+        {"nothing", {}, 100, false, {}, 0, {}},
+    };
+    for (const auto& q : jadval) {
+        int qoldi = q.vaqt;
+        const auto n = muddatliOlish(
+            q.turlar, q.faqatMatn ? harfnur::port::TurTanlovi([](std::string_view t) { return t == "public.utf8-plain-text"; })
+                                  : harfnur::port::TurTanlovi(),
+            oqi, [&qoldi] { return qoldi-- > 0; });
+        EXPECT_EQ(n.turlar, q.kutilgan) << q.nomi;
+        EXPECT_EQ(n.oqilmadi, q.oqilmadi) << q.nomi;
+        EXPECT_EQ(n.taklif, q.taklif) << q.nomi;
+    }
+}
+
 }  // namespace

@@ -34,6 +34,17 @@ TEST(Ilova, FirstLaunch) {
     }
 }
 
+// Where the platform tells the pasteboard setting, the start's log line says
+// it, and the guide carries its step.
+TEST(Ilova, PasteboardSettingAtLaunch) {
+    Qobiq q;
+    q.p.buferRuxsati = [] { return port::BuferRuxsati::sorasin; };
+    q.ishgaTushir();
+    EXPECT_EQ(q.jurnalXabarlari().front(), "ishga tushdi: /Applications/Harfnur.app, ruxsat=true, bufer=sorasin");
+    ASSERT_NE(q.oyna(), nullptr);
+    EXPECT_TRUE(q.oyna()->chizilgan.buferQadami);
+}
+
 TEST(Ilova, LaterLaunchWithPermissionOpensNoWindow) {
     Qobiq q;
     q.m.sozlamalar.yoz("tanishtirildi", true);

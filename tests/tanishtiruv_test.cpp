@@ -50,15 +50,90 @@ TEST(Tanishtiruv, StateTable) {
 
             k.pastki.amal();
             EXPECT_EQ(yopildi, 1);
+            EXPECT_FALSE(k.buferQadami);  // a platform without the pasteboard setting
             if (!ruxsat) {
-                k.qadam1.tugma->amal();  // asks, opens the settings; nothing changes by itself
+                // The system's prompt alone first, the settings page from then
+                // on; nothing changes by itself.
+                k.qadam1.tugma->amal();
                 EXPECT_EQ(q.m.ishonch.sorovlar, 1);
-                EXPECT_EQ(q.m.ishonch.ochilganlar, std::vector<std::string>{ruxsatSozlamalari});
+                EXPECT_TRUE(q.m.ishonch.ochilganlar.empty());
+                t.korinish().qadam1.tugma->amal();
+                t.korinish().qadam1.tugma->amal();
+                EXPECT_EQ(q.m.ishonch.sorovlar, 1);
+                EXPECT_EQ(q.m.ishonch.ochilganlar,
+                          (std::vector<std::string>{ruxsatSozlamalari, ruxsatSozlamalari}));
                 EXPECT_EQ(t.korinish().qadam1.sarlavha, "Ruxsat bering");
             }
         }
     }
     EXPECT_EQ(lime, (Rang{0.878, 1.0, 0.2, 1.0}));
+}
+
+// Where the settings page cannot be opened (Linux: the button asks the
+// display again), every later press asks again instead.
+TEST(Tanishtiruv, NoSettingsPageAsksAgain) {
+    sinov::Qobiq q;
+    q.m.ishonch.ber(false);
+    q.m.ishonch.ochilmaydi = true;
+    auto holat = RuxsatHolati::yarat({q.m.ishonch, q.avtoyuklash, q.tizimJurnali, q.ilova});
+    const Tanishtiruv t(holat, [] {}, false);
+    for (int i = 0; i < 3; ++i) t.korinish().qadam1.tugma->amal();
+    EXPECT_EQ(q.m.ishonch.sorovlar, 3);
+}
+
+// The pasteboard step, one setting per row: shown while macOS asks or
+// refuses, numbered 2 with the last step moved to 3; gone once always allowed.
+TEST(Tanishtiruv, PasteboardStep) {
+    using port::BuferRuxsati;
+    const std::string yol =
+        "«System Settings» → «Privacy & Security» → «Paste from Other Apps» bölimida «Harfnur» ga har doim ruxsat "
+        "bering.";
+    const struct {
+        BuferRuxsati r;
+        std::optional<std::string> matn;
+    } jadval[] = {
+        {BuferRuxsati::yoq, std::nullopt},
+        {BuferRuxsati::doimo, std::nullopt},
+        {BuferRuxsati::standart,
+         "macOS 15.4 dan boşlab boşqa dasturdan nusxalangan matnni öqişdan oldin söraydi. Birinçi ögirişda ruxsat "
+         "bering, keyin har safar söramasligi uçun " + yol},
+        {BuferRuxsati::sorasin, "macOS har bir ögirişda buferni öqişga ruxsat sörayapti. " + yol},
+        {BuferRuxsati::hechqachon,
+         "macOS «Harfnur» ga buferni öqişni taqiqlagan, şuning uçun matn ögirilmaydi. " + yol},
+    };
+    for (const auto& qator : jadval) {
+        SCOPED_TRACE(std::string(port::nomi(qator.r)));
+        sinov::Qobiq q;
+        BuferRuxsati joriy = qator.r;
+        auto holat =
+            RuxsatHolati::yarat({q.m.ishonch, q.avtoyuklash, q.tizimJurnali, q.ilova, [&joriy] { return joriy; }});
+        const Tanishtiruv t(holat, [] {}, false);
+        const TanishtiruvKorinishi k = t.korinish();
+        EXPECT_EQ(k.qadam1.raqam, "1");
+        ASSERT_EQ(k.buferQadami.has_value(), qator.matn.has_value());
+        EXPECT_EQ(k.qadam2.raqam, qator.matn ? "3" : "2");
+        EXPECT_EQ(k.qadam2.sarlavha, "Yozing");
+        if (!qator.matn) continue;
+        EXPECT_EQ(k.buferQadami->raqam, "2");
+        EXPECT_EQ(k.buferQadami->sarlavha, "Buferni öqişga ruxsat bering");
+        EXPECT_EQ(k.buferQadami->matn, *qator.matn);
+        EXPECT_FALSE(k.buferQadami->tayyor);
+        ASSERT_TRUE(k.buferQadami->tugma);
+        EXPECT_EQ(k.buferQadami->tugma->sarlavha, "Sozlamalarni oçiş");
+        k.buferQadami->tugma->amal();
+        EXPECT_EQ(q.m.ishonch.ochilganlar, std::vector<std::string>{buferSozlamalari});
+        EXPECT_EQ(q.m.ishonch.sorovlar, 0);
+
+        // Allowed in System Settings: the window hears of it within a second,
+        // and the step goes.
+        int xabar = 0;
+        holat->kuzat([&] { ++xabar; });
+        joriy = BuferRuxsati::doimo;
+        q.ilova.aylan(std::chrono::seconds(1));
+        EXPECT_EQ(xabar, 1);
+        EXPECT_FALSE(t.korinish().buferQadami);
+        EXPECT_EQ(t.korinish().qadam2.raqam, "2");
+    }
 }
 
 TEST(Tanishtiruv, ObserversHearOnlyRealChanges) {

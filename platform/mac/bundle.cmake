@@ -1,5 +1,6 @@
 # Harfnur.app: the bundle around the macOS entry point, its Info.plist and
-# icon, signing, the install into a self-contained app, and the DMG.
+# icon, signing, the install, and the DMG. ICU is linked statically
+# (cmake/macos.cmake), so the app carries no library of its own.
 set(HARFNUR_BUNDLE_ID "uz.harfnur.Harfnur" CACHE STRING
     "Bundle identifier of Harfnur.app (also labels the conversion queue)")
 set(HARFNUR_SIGN_IDENTITY "-" CACHE STRING
@@ -27,8 +28,6 @@ set_source_files_properties(${harfnur_icns} PROPERTIES MACOSX_PACKAGE_LOCATION R
 add_executable(Harfnur MACOSX_BUNDLE ${HARFNUR_MAC_MAIN} ${harfnur_icns})
 target_link_libraries(Harfnur PRIVATE harfnur_mac)
 set_target_properties(Harfnur PROPERTIES MACOSX_BUNDLE_INFO_PLIST ${CMAKE_CURRENT_BINARY_DIR}/Info.plist)
-# Room in the load commands for install_name_tool to point ICU into the bundle.
-target_link_options(Harfnur PRIVATE LINKER:-headerpad_max_install_names)
 
 # Signing: ad hoc by default (Apple silicon runs signed code only, and the
 # bundle's resources are sealed with it); a real identity adds the hardened
@@ -41,24 +40,19 @@ add_custom_command(TARGET Harfnur POST_BUILD
     COMMAND codesign ${harfnur_imzo} $<TARGET_BUNDLE_DIR:Harfnur>
     VERBATIM)
 
-# Install: copy the non-system libraries (ICU) into Contents/Frameworks with
-# @executable_path install names, then sign them and the app again, since
-# install_name_tool breaks the signatures it touches.
+# Install: the app as built, signed again, since an install may rewrite the
+# executable's load commands and so break the signature; then checked.
 set(harfnur_imzo_kodi "")  # the same flags, quoted for the install script
 foreach(a IN LISTS harfnur_imzo)
   string(APPEND harfnur_imzo_kodi " [==[${a}]==]")
 endforeach()
-get_filename_component(harfnur_icu_papka "${harfnur_icu_uc}" DIRECTORY)
 install(TARGETS Harfnur BUNDLE DESTINATION . COMPONENT Harfnur)
 install(CODE "
-  include(BundleUtilities)
-  set(BU_CHMOD_BUNDLE_ITEMS ON)
   set(ilova \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/Harfnur.app\")
-  fixup_bundle(\"\${ilova}\" \"\" \"${harfnur_icu_papka}\")
-  file(GLOB kutubxonalar \"\${ilova}/Contents/Frameworks/*.dylib\")
-  foreach(k IN LISTS kutubxonalar ilova)
-    execute_process(COMMAND codesign${harfnur_imzo_kodi} \"\${k}\" COMMAND_ERROR_IS_FATAL ANY)
-  endforeach()
+  if(EXISTS \"\${ilova}/Contents/Frameworks\")
+    message(FATAL_ERROR \"\${ilova} carries libraries: ICU must be linked statically\")
+  endif()
+  execute_process(COMMAND codesign${harfnur_imzo_kodi} \"\${ilova}\" COMMAND_ERROR_IS_FATAL ANY)
   execute_process(COMMAND codesign --verify --deep --strict \"\${ilova}\" COMMAND_ERROR_IS_FATAL ANY)
 " COMPONENT Harfnur)
 

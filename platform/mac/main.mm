@@ -6,7 +6,6 @@
 #include <iostream>
 
 #include "app/kirish.h"
-#include "platform/mac/asosiy_ip.h"
 #include "platform/mac/cg_tugma_yuborish.h"
 #include "platform/mac/gcd_navbat.h"
 #include "platform/mac/mac_ruxsat.h"
@@ -18,6 +17,8 @@
 #include "platform/mac/ns_oyna.h"
 #include "platform/mac/sm_avtoyuklash.h"
 #include "platform/mac/tis_klaviatura.h"
+#include "platform/terminal.h"
+#include "platform/yashirin.h"
 
 #ifndef HARFNUR_VERSION
 #define HARFNUR_VERSION ""
@@ -33,13 +34,6 @@ std::string versiya() {
     NSString* s = [v isKindOfClass:[NSString class]] ? v : nil;
     const char* c = s.UTF8String;
     return c && *c ? c : HARFNUR_VERSION;
-}
-
-// The layout is read on the main thread, whichever thread presses the keys.
-TugmaKodlari kodlar() {
-    TugmaKodlari k;
-    asosiyIpda([&k] { k = joriyTugmaKodlari(); });
-    return k;
 }
 
 }  // namespace
@@ -65,8 +59,10 @@ int main(int argc, char** argv) {
     }
     @autoreleasepool {
         MacSoati soat;
-        NsBufer bufer;
-        CgTugmaYuborish tugmalar(kodlar);
+        NsBufer nsBufer;
+        YashirinQoriqchisi bufer(nsBufer);  // a password manager's item is never converted
+        CgTugmaYuborish cgTugmalar(joriyTugmaKodlari);  // asks it on the main thread
+        TerminalQoriqchisi tugmalar(cgTugmalar, oldingiIlovaId);  // no select-all in a terminal
         NsKuzatuv kuzatuv;
         MacRuxsat ruxsat;
         NsSozlamalar sozlamalar;
@@ -81,7 +77,9 @@ int main(int argc, char** argv) {
         NsOynaXizmati oynalar;
         SmAvtoyuklash avtoyuklash;
         NsTizimJurnali tizimJurnali;
-        const IlovaPlatformasi p{asos, ruxsat, ilova, panel, ogohlantirish, oynalar, avtoyuklash, tizimJurnali};
+        // The default texts and location check are the macOS ones.
+        const IlovaPlatformasi p{asos, ruxsat, ilova, panel, ogohlantirish, oynalar, avtoyuklash, tizimJurnali,
+                                 {}, nullptr, buferRuxsati};
         return ishgaTushir(p);
     }
 }

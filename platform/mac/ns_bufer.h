@@ -5,11 +5,12 @@
 #include <memory>
 
 #include "platform/bufer.h"
+#include "platform/bufer_ruxsati.h"
 
 namespace harfnur::mac {
 
-// A snapshot keeps every item's every type, in order, the items apart
-// (platform/bufer_bandlari.h).
+// A snapshot keeps every item's every type, in order, the items apart, read
+// within olishMuddati (platform/bufer_bandlari.h).
 class NsBufer final : public port::Bufer {
 public:
     NsBufer();
@@ -30,5 +31,9 @@ private:
     struct Ichki;
     std::unique_ptr<Ichki> i_;
 };
+
+// Whether macOS asks before this program reads the general pasteboard
+// (macOS 15.4 and later; `yoq` before). Any thread.
+port::BuferRuxsati buferRuxsati();
 
 }  // namespace harfnur::mac

@@ -3,6 +3,7 @@
 #import <AppKit/AppKit.h>
 
 #include <atomic>
+#include <chrono>
 #include <mutex>
 #include <utility>
 #include <vector>
@@ -130,26 +131,29 @@ void NsBufer::matnYoz(const std::string& matn) {
 
 port::BuferNusxasi NsBufer::olish(const port::TurTanlovi& kerakmi) {
     OzOqishi oz(*i_->sanoq);
-    std::vector<BuferBandi> bandlar;
-    std::vector<std::string> taklif;
-    for (NSPasteboardItem* band in umumiy().pasteboardItems) {
-        BuferBandi& b = bandlar.emplace_back();
-        if (!taklif.empty()) taklif.emplace_back();  // the next item begins
+    const auto muddat = std::chrono::steady_clock::now() + olishMuddati;
+    NSArray<NSPasteboardItem*>* bandlar = umumiy().pasteboardItems;  // nil: nothing to read
+    std::vector<std::vector<std::string>> turlar;
+    for (NSPasteboardItem* band in bandlar) {
+        auto& t = turlar.emplace_back();
         for (NSPasteboardType tur in band.types) {
             // Any application names its types: one that is not valid Unicode
             // has no UTF-8 form and could not be written back by name.
             const char* nomi = tur.UTF8String;
-            if (!nomi || !*nomi) continue;
-            taklif.emplace_back(nomi);
-            if (kerakmi && !kerakmi(nomi)) continue;
-            NSData* d = [band dataForType:tur];
-            if (d) b.emplace_back(nomi, baytlar(d));  // nil: promised data its owner no longer gives
+            if (nomi && *nomi) t.emplace_back(nomi);
         }
-        if (!taklif.empty() && taklif.back().empty()) taklif.pop_back();  // an item without types
     }
-    port::BuferNusxasi n = bandlardanNusxa(bandlar);
-    n.taklif = std::move(taklif);
-    return n;
+    // A type its owner only promised is asked of the owner here, and the
+    // call waits for it: no new one starts once the time is spent.
+    return muddatliOlish(
+        turlar, kerakmi,
+        [bandlar](std::size_t i, const std::string& tur) -> std::optional<std::string> {
+            NSString* nomi = nsMatn(tur);
+            NSData* d = nomi ? [bandlar[i] dataForType:nomi] : nil;
+            if (!d) return std::nullopt;  // promised data its owner no longer gives
+            return baytlar(d);
+        },
+        [muddat] { return std::chrono::steady_clock::now() < muddat; });
 }
 
 void NsBufer::qaytar(const port::BuferNusxasi& nusxa) {
@@ -198,5 +202,18 @@ void NsBufer::yoz(const std::string& matn, const port::BuferNusxasi& boylar) {
 }
 
 std::int64_t NsBufer::oqilishSoni() { return i_->sanoq->son.load(); }
+
+port::BuferRuxsati buferRuxsati() {
+    if (@available(macOS 15.4, *)) {
+        switch (umumiy().accessBehavior) {
+            case NSPasteboardAccessBehaviorDefault: return port::BuferRuxsati::standart;
+            case NSPasteboardAccessBehaviorAsk: return port::BuferRuxsati::sorasin;
+            case NSPasteboardAccessBehaviorAlwaysAllow: return port::BuferRuxsati::doimo;
+            case NSPasteboardAccessBehaviorAlwaysDeny: return port::BuferRuxsati::hechqachon;
+        }
+        return port::BuferRuxsati::sorasin;  // a behaviour newer than this program: it may ask
+    }
+    return port::BuferRuxsati::yoq;
+}
 
 }  // namespace harfnur::mac

@@ -4,6 +4,8 @@
 #pragma once
 
 #include <memory>
+#include <optional>
+#include <string>
 
 #include "platform/ilova_obyekti.h"
 #include "platform/ogohlantirish.h"
@@ -20,11 +22,18 @@ public:
     int ishlat(std::function<void()> ishgaTushdi) override;
     void takroriyTaymer(double soniya, std::function<void()> tik) override;
     std::string dasturYoli() override;
+    // Finder, the Dock or Spotlight opening Harfnur again while it runs.
+    void qaytaOchilganda(std::function<void()> f) override;
 
 private:
     struct Ichki;
     std::unique_ptr<Ichki> i_;
 };
+
+// The bundle identifier of the application that receives key events; none
+// when it has none. Any thread: read on the main thread, where the system
+// keeps it current.
+std::optional<std::string> oldingiIlovaId();
 
 struct NsOgohlantirish final : port::Ogohlantirish {
     void korsat(const std::string& xabar, const std::string& izoh, const std::string& tugma) override;

@@ -154,6 +154,7 @@ struct Ichki : std::enable_shared_from_this<Ichki> {
         [ildiz addArrangedSubview:bosh];
 
         [ildiz addArrangedSubview:qadamQatori(k.qadam1)];
+        if (k.buferQadami) [ildiz addArrangedSubview:qadamQatori(*k.buferQadami)];
         [ildiz addArrangedSubview:qadamQatori(k.qadam2)];
 
         if (k.avtoyuklash) {

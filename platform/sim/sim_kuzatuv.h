@@ -18,6 +18,7 @@ public:
     bool ishonchlimi() override { return ishonch_; }
     void sorovKorsat() override { ++sorovlar; }
     bool manzilniOch(const std::string& manzil) override {
+        if (ochilmaydi) return false;
         ochilganlar.push_back(manzil);
         return true;
     }
@@ -25,6 +26,7 @@ public:
 
     int sorovlar = 0;
     std::vector<std::string> ochilganlar;
+    bool ochilmaydi = false;  // a platform without settings pages
 
 private:
     std::atomic<bool> ishonch_{true};

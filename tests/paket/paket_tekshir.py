@@ -124,6 +124,25 @@ def workflow_tekshir(a):
     tekshir(runnerlar & ARM, f"the macOS job has no Apple silicon runner: {runnerlar}")
     tekshir(runnerlar & INTEL, f"the macOS job has no Intel runner: {runnerlar}")
 
+    # The app links the ICU of scripts/icu-mac.sh, kept between runs, never
+    # Homebrew's; the DMG's app is checked strictly, then really converts.
+    qadamlar = mac.get("steps", [])
+    ishlar_ = "\n".join(str(q.get("run", "")) for q in qadamlar)
+    tekshir("icu4c" not in ishlar_, "the macOS job installs Homebrew's ICU")
+    tekshir("scripts/icu-mac.sh" in ishlar_, "the macOS job does not build ICU with scripts/icu-mac.sh")
+    keshlar = [q for q in qadamlar if str(q.get("uses", "")).startswith("actions/cache@")]
+    tekshir(any("icu-mac" in str(q.get("with", {}).get("path", "")) for q in keshlar),
+            "the macOS job does not cache the ICU it builds")
+    tekshir("-DBUILD_TESTING=OFF" in ishlar_ and "-verify_arch arm64 x86_64" in ishlar_,
+            "the macOS job does not build and check a universal app")
+    tekshir(re.search(r"minos.*\n(.*\n){0,4}.*::error::", ishlar_) is not None,
+            "no Mach-O's minimum macOS is checked against the deployment target")
+    for betik in ("tests/mac/tcc_ruxsat.sh", "tests/mac/ogirish_sinovi.sh"):
+        tekshir(betik in ishlar_, f"the macOS job does not run {betik}")
+        tekshir((a.manba / betik).is_file(), f"{betik} is missing")
+    tekshir(all("secrets." not in str(q.get("if", "")) for q in qadamlar),
+            "a step's if reads a secret, which GitHub does not allow")
+
     # The Linux job runs exactly the README's test command (its second block).
     bloklar = re.findall(r"```sh\n(.*?)```", (a.manba / "README.md").read_text(encoding="utf-8"), re.S)
     tekshir(len(bloklar) >= 2, "README has no test command block")

@@ -40,9 +40,12 @@ typedef NS_ENUM(NSInteger, NSApplicationActivationPolicy){
     NSApplicationActivationPolicyProhibited = 2,
 };
 
+@class NSApplication;
+
 @protocol NSApplicationDelegate <NSObject>
 @optional
 - (void)applicationDidFinishLaunching:(NSNotification*)notification;
+- (BOOL)applicationShouldHandleReopen:(NSApplication* _Nonnull)sender hasVisibleWindows:(BOOL)flag;
 @end
 
 @interface NSResponder : NSObject
@@ -53,6 +56,7 @@ typedef NS_ENUM(NSInteger, NSApplicationActivationPolicy){
 @property(weak) id<NSApplicationDelegate> delegate;
 - (BOOL)setActivationPolicy:(NSApplicationActivationPolicy)activationPolicy;
 - (void)activateIgnoringOtherApps:(BOOL)ignoreOtherApps;
+- (void)activate API_AVAILABLE(macos(14.0));
 - (void)terminate:(nullable id)sender;
 - (void)run;
 @end
@@ -68,6 +72,13 @@ extern NSPasteboardType const NSPasteboardTypeString;
 
 @protocol NSPasteboardWriting <NSObject>
 @end
+
+typedef NS_ENUM(NSInteger, NSPasteboardAccessBehavior){
+    NSPasteboardAccessBehaviorDefault = 0,
+    NSPasteboardAccessBehaviorAsk = 1,
+    NSPasteboardAccessBehaviorAlwaysAllow = 2,
+    NSPasteboardAccessBehaviorAlwaysDeny = 3,
+} API_AVAILABLE(macos(15.4));
 
 @interface NSPasteboardItem : NSObject <NSPasteboardWriting>
 @property(readonly, copy) NSArray<NSPasteboardType>* types;
@@ -89,6 +100,7 @@ extern NSPasteboardType const NSPasteboardTypeString;
 @property(class, readonly, strong) NSPasteboard* generalPasteboard;
 @property(readonly) NSInteger changeCount;
 @property(readonly, copy, nullable) NSArray<NSPasteboardItem*>* pasteboardItems;
+@property(readonly) NSPasteboardAccessBehavior accessBehavior API_AVAILABLE(macos(15.4));
 - (NSInteger)clearContents;
 - (BOOL)writeObjects:(NSArray<id<NSPasteboardWriting>>*)objects;
 - (nullable NSString*)stringForType:(NSPasteboardType)dataType;
@@ -97,8 +109,18 @@ extern NSPasteboardType const NSPasteboardTypeString;
 
 NS_ASSUME_NONNULL_END
 
+NS_ASSUME_NONNULL_BEGIN
+
+API_AVAILABLE(macos(10.6))
+@interface NSRunningApplication : NSObject
+@property(readonly, copy, nullable) NSString* bundleIdentifier;
+@end
+
+NS_ASSUME_NONNULL_END
+
 @interface NSWorkspace : NSObject
 @property(class, readonly, strong) NSWorkspace* sharedWorkspace;
+@property(readonly, strong, nullable) NSRunningApplication* frontmostApplication API_AVAILABLE(macos(10.7));
 - (BOOL)openURL:(NSURL*)url;
 @end
 

@@ -47,6 +47,8 @@ CGEventRef _Nullable CGEventCreateKeyboardEvent(CGEventSourceRef _Nullable sourc
 void CGEventSetFlags(CGEventRef _Nullable event, CGEventFlags flags);
 void CGEventSetType(CGEventRef _Nullable event, CGEventType type);
 void CGEventPost(CGEventTapLocation tap, CGEventRef _Nullable event);
+void CGEventKeyboardSetUnicodeString(CGEventRef _Nullable event, UniCharCount stringLength,
+                                     const UniChar* _Nullable unicodeString);
 CGEventFlags CGEventSourceFlagsState(CGEventSourceStateID stateID);
 #ifdef __cplusplus
 }
