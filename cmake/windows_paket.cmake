@@ -29,6 +29,8 @@ set(CPACK_NSIS_INSTALLED_ICON_NAME harfnur.exe)
 # The start-at-login switch writes this value; it must not outlive the program.
 set(CPACK_NSIS_EXTRA_UNINSTALL_COMMANDS
     "DeleteRegValue HKCU \\\"Software\\\\Microsoft\\\\Windows\\\\CurrentVersion\\\\Run\\\" \\\"Harfnur\\\"")
+# An upgrade keeps it, and starts Harfnur again when it was running.
+set(CPACK_NSIS_EXTRA_INSTALL_COMMANDS "!insertmacro HarfnurOrnatilgach")
 
 # CMake's NSIS script installs for all users as administrator; Harfnur's
 # installer runs as the user and writes only under the user's profile and HKCU.
@@ -39,6 +41,22 @@ string(REPLACE "SetShellVarContext all" "SetShellVarContext current" nsis "${nsi
 string(REPLACE "ReadRegStr $0 HKLM \"Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall"
                 "ReadRegStr $0 SHCTX \"Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall" nsis "${nsis}")
 string(REGEX REPLACE "[^\n]*LICENSE_PAGE[^\n]*\n" "" nsis "${nsis}")  # no licence text to show
+# Always %LOCALAPPDATA%\Programs\Harfnur: no folder page, and neither /D nor
+# the template's choice for a user outside the Administrators group (their
+# Documents folder) moves it.
+string(REPLACE "  !insertmacro MUI_PAGE_DIRECTORY\n" "" nsis "${nsis}")
+string(REPLACE "  noOptionsPage:\nFunctionEnd" "  noOptionsPage:\n  StrCpy $INSTDIR \"@CPACK_NSIS_INSTALL_ROOT@\\@CPACK_PACKAGE_INSTALL_DIRECTORY@\"\nFunctionEnd" nsis "${nsis}")
+# A running Harfnur is closed before the old version is removed and before
+# an uninstall; the login value is read before the old uninstaller deletes it.
+string(REPLACE "!include \"WinMessages.NSH\"" "!include \"WinMessages.NSH\"\n!include \"${PROJECT_SOURCE_DIR}/cmake/windows_ornatuvchi.nsh\"" nsis "${nsis}")
+string(REPLACE "Function .onInit\n" "Function .onInit\n  Call HarfnurYop\n  ReadRegStr $HarfnurRun HKCU \"Software\\Microsoft\\Windows\\CurrentVersion\\Run\" \"Harfnur\"\n" nsis "${nsis}")
+string(REPLACE "Function un.onInit\n" "Function un.onInit\n  Call un.HarfnurYop\n" nsis "${nsis}")
+foreach(kerak "MUI_PAGE_DIRECTORY" "windows_ornatuvchi.nsh" "Call HarfnurYop" "Call un.HarfnurYop" "StrCpy $INSTDIR \"@CPACK_NSIS_INSTALL_ROOT@")
+  string(FIND "${nsis}" "${kerak}" joy)
+  if((kerak STREQUAL "MUI_PAGE_DIRECTORY" AND NOT joy EQUAL -1) OR (NOT kerak STREQUAL "MUI_PAGE_DIRECTORY" AND joy EQUAL -1))
+    message(FATAL_ERROR "CMake's NSIS template changed: '${kerak}' could not be patched")
+  endif()
+endforeach()
 file(WRITE ${PROJECT_BINARY_DIR}/cpack/NSIS.template.in "${nsis}")
 list(PREPEND CMAKE_MODULE_PATH ${PROJECT_BINARY_DIR}/cpack)
 

@@ -367,6 +367,45 @@ TEST_F(Cli, FailedWritesLeaveTheOriginal) {
     EXPECT_EQ(n.xato, "harfnur-ogir: " + (papka_ / "yoq.txt").string() + ": No such file or directory\n");
 }
 
+#ifdef _WIN32
+// Another program holds the file without letting it be deleted or renamed
+// (a scanner, an editor) for `muddat` ms.
+void ushlab(const std::string& yol, int muddat, std::thread& ip) {
+    const HANDLE h = ::CreateFileW(fs::path(std::u8string(yol.begin(), yol.end())).c_str(), GENERIC_READ,
+                                   FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(h, INVALID_HANDLE_VALUE);
+    ip = std::thread([h, muddat] {
+        ::Sleep(DWORD(muddat));
+        ::CloseHandle(h);
+    });
+}
+
+TEST_F(Cli, AFileHeldForAMomentIsReplacedOnceFree) {
+    const std::string a = fayl("a.txt", "sho'x\n");
+    std::thread ip;
+    ushlab(a, 400, ip);
+    const Natija n = ishlat("-i.bak " + q(a));
+    ip.join();
+    EXPECT_EQ(n.kod, 0) << n.xato;
+    EXPECT_EQ(oqi(a), "şöx\n");
+    EXPECT_EQ(oqi(a + ".bak"), "sho'x\n");
+    EXPECT_EQ(royxat(), "a.txt a.txt.bak ");
+}
+
+TEST_F(Cli, TheBackupComesOnlyAfterTheReplacement) {
+    const std::string a = fayl("a.txt", "sho'x\n"), bak = fayl("a.txt.bak", "oldingi zaxira\n");
+    std::thread ip;
+    ushlab(a, 4000, ip);  // longer than the retries
+    const Natija n = ishlat("-i.bak " + q(a));
+    ip.join();
+    EXPECT_EQ(n.kod, 1);
+    EXPECT_NE(n.xato.find("cannot replace the file"), std::string::npos) << n.xato;
+    EXPECT_EQ(oqi(a), "sho'x\n");
+    EXPECT_EQ(oqi(bak), "oldingi zaxira\n");  // the earlier backup is untouched
+    EXPECT_EQ(royxat(), "a.txt a.txt.bak ");  // and nothing left beside them
+}
+#endif
+
 #ifndef _WIN32  // these need chmod, setpriv, script, fork and kill, dd
 TEST_F(Cli, ReadOnlyFolderLeavesTheOriginal) {
     fs::create_directories(papka_ / "ro");

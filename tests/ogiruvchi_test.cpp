@@ -13,6 +13,8 @@
 #include <variant>
 
 #include "tools/kodlash.h"
+#include "tools/konsol.h"
+#include "tools/qayta_urinish.h"
 #include "tools/qismlab.h"
 #include "tools/tartibli_ishlar.h"
 #include "tools/toplovchi.h"
@@ -23,6 +25,53 @@
 namespace {
 
 namespace og = harfnur::ogiruvchi;
+
+// A console write must not split a character: the cut part waits.
+TEST(OgiruvchiKonsol, WholeCharactersOnly) {
+    // ö is C3 B6, қ D2 9B, ‘ E2 80 98, 😀 F0 9F 98 80.
+    const std::vector<std::pair<std::string, std::size_t>> jadval = {
+        {"", 0}, {"sho'x", 5}, {"x\xC3\xB6", 3}, {"x\xC3", 1}, {"a\xD2\x9B\xC3", 3},
+        {"ab\xF0", 2}, {"ab\xF0\x9F", 2}, {"ab\xF0\x9F\x98", 2}, {"ab\xF0\x9F\x98\x80", 6}, {"\xE2\x80\x98x", 4},
+        // Bytes that start or continue nothing are passed on, to show as U+FFFD.
+        {"a\x80", 2}, {"a\x80\x80\x80\x80", 5}, {"a\xC0", 2}, {"a\xFF", 2}, {"\xB6", 1},
+    };
+    for (const auto& [s, n] : jadval) EXPECT_EQ(og::butunQismi(s), n) << s.size();
+    // Pieces joined back give the whole text, wherever it is cut.
+    const std::string matn = "To\xC5\x9Fkent \xD2\x9B\xF0\x9F\x98\x80 \xC3\xA7oy \xC3\xB6";
+    for (std::size_t kesim = 0; kesim <= matn.size(); ++kesim) {
+        std::string qoldiq, chiqdi;
+        for (const std::string& bolak : {matn.substr(0, kesim), matn.substr(kesim)}) {
+            qoldiq.append(bolak);
+            const std::size_t n = og::butunQismi(qoldiq);
+            chiqdi.append(qoldiq, 0, n);
+            qoldiq.erase(0, n);
+        }
+        EXPECT_EQ(chiqdi, matn) << kesim;
+        EXPECT_EQ(qoldiq, "") << kesim;
+    }
+}
+
+TEST(OgiruvchiQaytaUrinish, OnlyWhileAnotherProgramHoldsTheFile) {
+    constexpr unsigned long rad = 5, ulashish = 32, qulf = 33, yoq = 2, disk = 112;
+    int jami = 0, marta = 0;
+    for (int u = 1;; ++u) {
+        const int k = og::almashtirishKutishi(ulashish, false, u);
+        if (k < 0) break;
+        EXPECT_GT(k, 0);
+        jami += k;
+        ++marta;
+    }
+    EXPECT_EQ(marta, 7);
+    EXPECT_GE(jami, 1000);  // long enough for a scanner's look
+    EXPECT_LE(jami, 2000);  // short enough not to seem hung
+    EXPECT_EQ(og::almashtirishKutishi(qulf, false, 1), 10);
+    EXPECT_EQ(og::almashtirishKutishi(rad, false, 1), 10);
+    EXPECT_EQ(og::almashtirishKutishi(rad, true, 1), -1);  // read-only: refused for good
+    EXPECT_EQ(og::almashtirishKutishi(ulashish, true, 1), 10);
+    EXPECT_EQ(og::almashtirishKutishi(yoq, false, 1), -1);
+    EXPECT_EQ(og::almashtirishKutishi(disk, false, 1), -1);
+    EXPECT_EQ(og::almashtirishKutishi(ulashish, false, 0), -1);
+}
 
 TEST(OgiruvchiThreads, ResultsComeInTheOrderGiven) {
     for (unsigned iplar : {1u, 2u, 5u}) {

@@ -1,10 +1,12 @@
 // The Windows backend's decisions: what a hooked key means, which keys a
-// synthetic press becomes, what a clipboard snapshot keeps, and what the
-// converted item gives when it is asked for.
+// synthetic press becomes, what a clipboard snapshot keeps and how long it
+// may take, what the converted item gives when it is asked for, and when the
+// hook and the tray icon are set up again.
 #include <gtest/gtest.h>
 
 #include "platform/windows/bufer_turlari.h"
 #include "platform/windows/kechiktirilgan_mazmun.h"
+#include "platform/windows/nazoratchilar.h"
 #include "platform/windows/tugma_ketma_ketligi.h"
 #include "platform/windows/tugma_xaritasi.h"
 #include "platform/windows/vk.h"
@@ -107,6 +109,64 @@ TEST(TugmaXaritasi, OurOwnKeysAreNotSeen) {
     EXPECT_EQ(x.bayroqlar(), hodisa::shiftBayrogi);  // the user still holds it
 }
 
+// With Num Lock on, Shift held and a keypad digit pressed, the driver lifts
+// Shift before the key (marked as made up) and puts it back after (sometimes
+// unmarked). None of it is the user's: Shift stays held throughout, and the
+// release at the end is the only Shift change after the press.
+TEST(TugmaXaritasi, ShiftTheDriverMakesUpAroundKeypadKeys) {
+    TugmaXaritasi x;
+    const std::string S = std::to_string(hodisa::shiftBayrogi);
+    constexpr std::uint32_t home = 0x24, yetti = 0x47, sahta = sahtaSkanBiti | 0x2A;
+    const std::vector<std::pair<HookTugmasi, std::string>> qadamlar = {
+        {bos(vk::chapShift, true, 10.0, 0x2A), "12/56/" + S},
+        {bos(vk::chapShift, false, 10.2, sahta), "-"},  // lifted before the key
+        {bos(home, true, 10.2, yetti), "10/36/" + S},     // keypad 7 as Home, Shift still the user's
+        {bos(home, false, 10.3, yetti), "-"},
+        {bos(vk::chapShift, true, 10.3, 0x2A), "-"},     // put back, unmarked
+        {bos(vk::chapShift, false, 11.5, sahta), "-"},
+        {bos(home, true, 11.5, yetti), "10/36/" + S},
+        {bos(home, false, 11.6, yetti), "-"},
+        {bos(vk::chapShift, true, 11.6, sahta), "-"},    // put back, marked
+        {bos(vk::chapShift, false, 13.0, 0x2A), "12/56/0"},  // the user lets go
+    };
+    for (std::size_t i = 0; i < qadamlar.size(); ++i)
+        EXPECT_EQ(tasvir(x.otkaz(qadamlar[i].first)), qadamlar[i].second) << i;
+}
+
+TEST(TugmaXaritasi, AfterAKeypadKeyOnlyTheNextEventIsSuspect) {
+    TugmaXaritasi x;
+    const std::string S = std::to_string(hodisa::shiftBayrogi);
+    // Without Shift held, a keypad key primes nothing.
+    EXPECT_EQ(tasvir(x.otkaz(bos(0x67, true, 1.0, 0x47))), "10/103/0");
+    EXPECT_EQ(tasvir(x.otkaz(bos(0x67, false, 1.1, 0x47))), "-");
+    EXPECT_EQ(tasvir(x.otkaz(bos(vk::chapShift, true, 1.2, 0x2A))), "12/56/" + S);
+    // Held: the keypad key's release primes, another key clears it.
+    EXPECT_EQ(tasvir(x.otkaz(bos(0x24, true, 1.3, 0x47))), "10/36/" + S);
+    EXPECT_EQ(tasvir(x.otkaz(bos(0x24, false, 1.4, 0x47))), "-");
+    EXPECT_EQ(tasvir(x.otkaz(bos('K', true, 1.5, 0x25))), "10/75/" + S);
+    // A Shift press seconds later is a press whose release went elsewhere.
+    EXPECT_EQ(tasvir(x.otkaz(bos(vk::chapShift, true, 5.0, 0x2A))), "12/56/" + S);
+    // The grey arrows (extended) and keypad minus prime nothing.
+    EXPECT_EQ(tasvir(x.otkaz(bos(0x24, false, 5.1, 0x47, true))), "-");
+    EXPECT_EQ(tasvir(x.otkaz(bos(0x6D, false, 5.2, 0x4A))), "-");
+    EXPECT_EQ(tasvir(x.otkaz(bos(vk::chapShift, false, 5.3, 0x2A))), "12/56/0");
+    for (std::uint32_t s = 0x47; s <= 0x53; ++s)
+        EXPECT_EQ(ikkiHolatliRaqammi(s, false), s != 0x4A && s != 0x4E) << std::hex << s;
+    EXPECT_FALSE(ikkiHolatliRaqammi(0x47, true));
+    EXPECT_FALSE(ikkiHolatliRaqammi(0x1C, false));
+}
+
+TEST(TugmaXaritasi, ShiftWithoutATimeIsNoTap) {
+    TugmaXaritasi x;
+    EXPECT_FALSE(x.otkaz(bos(vk::chapShift, true, 0, 0x2A)));
+    EXPECT_FALSE(x.otkaz(bos(vk::chapShift, false, 0, 0x2A)));
+    EXPECT_EQ(x.bayroqlar(), 0u);
+    // Other keys without a time still count.
+    EXPECT_EQ(tasvir(x.otkaz(bos(vk::chapBoshqarish, true, 0, 0x1D))), "12/59/" + std::to_string(boshqarishBayrogi));
+    // The right Shift is told by its scan code whatever the driver's bits.
+    EXPECT_EQ(modifikatorKodi(vk::shift, sahtaSkanBiti | 0x36, false), hodisa::ongShift);
+}
+
 TEST(Terminallar, ClassNames) {
     for (const char* s : {"ConsoleWindowClass", "CASCADIA_HOSTING_WINDOW_CLASS", "mintty", "MinTTY", "VirtualConsoleClass"})
         EXPECT_TRUE(terminalSinfimi(s)) << s;
@@ -115,7 +175,8 @@ TEST(Terminallar, ClassNames) {
 }
 
 using K = std::vector<KiritishTugmasi>;
-constexpr std::uint16_t LC = vk::chapBoshqarish, LS = vk::chapShift, RA = vk::ongAlt, LW = vk::chapWin, N = vk::niqob;
+constexpr std::uint16_t LC = vk::chapBoshqarish, LS = vk::chapShift, RA = vk::ongAlt, LW = vk::chapWin, N = vk::niqob,
+                        I = vk::insert;
 
 TEST(BosishKetmaKetligi, Table) {
     struct Q {
@@ -131,8 +192,10 @@ TEST(BosishKetmaKetligi, Table) {
         {"copy", hodisa::kodC, B, false, {}, {{LC, true}, {'C', true}, {'C', false}, {LC, false}}},
         {"paste", hodisa::kodV, B, false, {}, {{LC, true}, {'V', true}, {'V', false}, {LC, false}}},
         {"select all", hodisa::kodA, B, false, {}, {{LC, true}, {'A', true}, {'A', false}, {LC, false}}},
-        {"terminal copy", hodisa::kodC, B, true, {},
-         {{LC, true}, {LS, true}, {'C', true}, {'C', false}, {LS, false}, {LC, false}}},
+        {"terminal copy", hodisa::kodC, B, true, {}, {{LC, true}, {I, true}, {I, false}, {LC, false}}},
+        {"terminal paste", hodisa::kodV, B, true, {}, {{LS, true}, {I, true}, {I, false}, {LS, false}}},
+        {"terminal paste with Shift held", hodisa::kodV, B, true, {LS},
+         {{LS, false}, {LS, true}, {I, true}, {I, false}, {LS, false}, {LS, true}}},
         {"terminal select all", hodisa::kodA, B, true, {}, {}},
         {"unknown key", 12, B, false, {}, {}},
         {"held Shift lifted and put back", hodisa::kodV, B, false, {LS},
@@ -148,6 +211,19 @@ TEST(BosishKetmaKetligi, Table) {
     for (const Q& q : jadval) EXPECT_EQ(bosishKetmaKetligi(q.kod, q.bayroqlar, q.terminal, q.ushlangan), q.kutilgan) << q.nom;
 }
 
+TEST(BosishKetmaKetligi, NoKeyOfATerminalSequenceInterrupts) {
+    // Control+C, or Control+Shift+C, reaches a console with nothing selected as an interrupt.
+    for (std::uint16_t kod : {hodisa::kodA, hodisa::kodC, hodisa::kodV})
+        for (const auto& ushlangan : {std::vector<std::uint16_t>{}, {LS}, {LC}, {RA}}) {
+            const K k = bosishKetmaKetligi(kod, hodisa::buyruqBayrogi, true, ushlangan);
+            for (const KiritishTugmasi& t : k) EXPECT_NE(t.vk, 'C') << kod;
+        }
+    EXPECT_TRUE(kengaytirilganmi(vk::insert));  // else the keypad's 0 under Num Lock
+    EXPECT_TRUE(kengaytirilganmi(vk::ongBoshqarish));
+    EXPECT_FALSE(kengaytirilganmi(vk::chapBoshqarish));
+    EXPECT_FALSE(kengaytirilganmi(vk::chapShift));
+}
+
 TEST(BufferTurlari, WhatASnapshotKeeps) {
     const BuferTuri matn{13, ""}, ansi{1, ""}, oem{7, ""}, lokal{16, ""}, dib{8, ""}, dib5{17, ""}, bitmap{2, ""},
         emf{14, ""}, mf{3, ""}, html{0xC0A1, "HTML Format"}, rtf{0xC0B2, "Rich Text Format"},
@@ -158,17 +234,92 @@ TEST(BufferTurlari, WhatASnapshotKeeps) {
     };
     const std::vector<Q> jadval = {
         {"text with its synthesized twins", {matn, lokal, ansi, oem}, {matn, lokal}},
-        {"ANSI source: Unicode is made from it", {ansi, lokal, matn, oem}, {ansi, lokal}},
+        {"ANSI first: the Unicode text is kept too", {ansi, lokal, matn, oem}, {ansi, lokal, matn}},
+        {"OEM first", {oem, matn, ansi}, {oem, matn}},
         {"browser copy", {html, rtf, matn, lokal, ansi, oem}, {html, rtf, matn, lokal}},
         {"bitmap source: only its DIB comes back", {bitmap, dib, dib5}, {dib}},
         {"DIB source", {dib, bitmap, dib5}, {dib}},
-        {"metafiles are handles", {emf, mf, matn}, {matn}},
+        {"enhanced metafile source", {emf, mf, matn}, {emf, matn}},
+        {"old metafile source", {mf, emf}, {mf}},
         {"OLE bookkeeping left out", {ole, olep, html, matn}, {html, matn}},
         {"private and GDI ranges left out", {xususiy, gdi, hdrop}, {hdrop}},
         {"repeated entries once", {matn, matn, html, html}, {matn, html}},
         {"empty", {}, {}},
     };
     for (const Q& q : jadval) EXPECT_EQ(saqlanadiganTurlar(q.berilgan), q.kutilgan) << q.nom;
+}
+
+TEST(BufferTurlari, Shapes) {
+    EXPECT_EQ(turShakli(13), TurShakli::xotira);
+    EXPECT_EQ(turShakli(8), TurShakli::xotira);
+    EXPECT_EQ(turShakli(15), TurShakli::xotira);  // CF_HDROP
+    EXPECT_EQ(turShakli(0xC0A1), TurShakli::xotira);
+    EXPECT_EQ(turShakli(14), TurShakli::emf);
+    EXPECT_EQ(turShakli(3), TurShakli::wmf);
+    for (unsigned id : {2u, 9u, 0x80u, 0x82u, 0x83u, 0x8Eu, 0x200u, 0x2FFu, 0x300u, 0x3FFu})
+        EXPECT_EQ(turShakli(id), TurShakli::olinmaydi) << id;
+    EXPECT_EQ(turShakli(0x400), TurShakli::xotira);
+}
+
+TEST(BufferTurlari, MetafilePictureBytes) {
+    const MetafaylRasmi r{8, 2540, -1270, std::string("\x01\x00\x09\x00\x00\x03\x00x", 8)};
+    const std::string b = metafaylRasminiYoz(r);
+    ASSERT_EQ(b.size(), 12u + 8u);
+    EXPECT_EQ(b.substr(0, 12), std::string("\x08\0\0\0\xEC\x09\0\0\x0A\xFB\xFF\xFF", 12));
+    EXPECT_EQ(metafaylRasminiOqi(b), r);
+    EXPECT_FALSE(metafaylRasminiOqi(b.substr(0, 12)));  // a header alone holds no metafile
+    EXPECT_FALSE(metafaylRasminiOqi(""));
+}
+
+TEST(NusxaMuddati, OneDeadlineAndNoSecondQuestionToASilentOwner) {
+    NusxaMuddati m(1250);
+    EXPECT_EQ(m.sorash(1000), 250);
+    EXPECT_EQ(m.sorash(1249), 1);
+    EXPECT_EQ(m.sorash(1250), 0);
+    EXPECT_EQ(m.sorash(1300), 0);
+    NusxaMuddati j(1250);
+    j.javobBermadi();
+    EXPECT_EQ(j.sorash(1000), 0);
+}
+
+TEST(IlmoqNazorati, InputTheHookDidNotSeeMeansADeadHook) {
+    IlmoqNazorati n(1000);
+    const std::uint32_t C = IlmoqNazorati::boshlangichChegara;
+    EXPECT_FALSE(n.tekshir(2000, 1500));          // input, but only just
+    EXPECT_FALSE(n.tekshir(C + 900, C + 900));    // just under the wait
+    n.tugmaKorildi(C + 950);                      // a key: alive
+    EXPECT_FALSE(n.tekshir(2 * C, 2 * C));
+    EXPECT_FALSE(n.tekshir(3 * C, 900));          // no input since: nothing to tell
+    EXPECT_TRUE(n.tekshir(2 * C + 1000, 2 * C + 950));
+    // Installed again just now: the next wait is twice as long.
+    EXPECT_EQ(n.chegara(), 2 * C);
+    EXPECT_FALSE(n.tekshir(3 * C + 1000, 3 * C + 1000));
+    EXPECT_TRUE(n.tekshir(4 * C + 1000, 4 * C + 1000));
+    n.tugmaKorildi(4 * C + 2000);
+    EXPECT_EQ(n.chegara(), C);  // the hook works: back to the short wait
+}
+
+TEST(IlmoqNazorati, WaitsAreCappedAndTheTickCountWraps) {
+    IlmoqNazorati n(0);
+    std::uint32_t t = 0;
+    for (int i = 0; i < 20; ++i) {
+        t += n.chegara();
+        EXPECT_TRUE(n.tekshir(t, t)) << i;
+    }
+    EXPECT_EQ(n.chegara(), IlmoqNazorati::engKattaChegara);
+    // Across the wrap of GetTickCount.
+    IlmoqNazorati w(0xFFFFFF00u);
+    EXPECT_FALSE(w.tekshir(0x100, 0x100));
+    EXPECT_TRUE(w.tekshir(IlmoqNazorati::boshlangichChegara, IlmoqNazorati::boshlangichChegara));
+    IlmoqNazorati q(5000);
+    q.qaytaOrnatildi(5000 + IlmoqNazorati::boshlangichChegara);  // after a resume
+    EXPECT_FALSE(q.tekshir(5000 + IlmoqNazorati::boshlangichChegara + 10, 5000 + IlmoqNazorati::boshlangichChegara));
+}
+
+TEST(BelgiUrinishi, SoonThenEveryHalfMinute) {
+    const std::vector<std::uint32_t> kutilgan = {1000, 1000, 2000, 4000, 8000, 16000, 30000, 30000};
+    for (int i = 0; i < 8; ++i) EXPECT_EQ(belgiUrinishOraligi(i), kutilgan[std::size_t(i)]) << i;
+    EXPECT_EQ(belgiUrinishOraligi(1000), 30000u);
 }
 
 TEST(BufferTurlari, NamesGoBothWays) {

@@ -25,6 +25,7 @@
 #include "tools/jarayon.h"
 #include "tools/kirish.h"
 #include "tools/kodlash.h"
+#include "tools/konsol.h"
 #include "tools/qatorlab.h"
 #include "tools/qismlab.h"
 #include "tools/takrorlar.h"
@@ -42,7 +43,7 @@ using Joy = og::TartibliIshlar::Joy;
 void hechnarsa(Joy&) {}
 
 void xabar(const std::string& nom, const std::string& sabab) {
-    std::fprintf(stderr, "harfnur-ogir: %s: %s\n", nom.c_str(), sabab.c_str());
+    og::matnChiqar(stderr, "harfnur-ogir: " + nom + ": " + sabab + "\n");
 }
 
 std::size_t qismHajmi() {
@@ -264,7 +265,7 @@ int joyida(const og::Sozlamalar& s) {
                 xabar(y->nom, y->sabab);
                 holat = 1;
             } else if (tekshir && y->ozgardi) {
-                std::printf("%s\n", y->nom.c_str());
+                og::matnChiqar(stdout, y->nom + "\n");
                 ozgargan = true;
             }
             y->t.reset();  // the input's memory goes as soon as it is done
@@ -324,14 +325,14 @@ int ishla(std::vector<std::string> argumentlar) {
     og::signallarniOrnat();
     auto v = og::variantlarniOqi(std::move(argumentlar));
     if (const og::Yakun* y = std::get_if<og::Yakun>(&v)) {
-        std::fputs(y->matn.c_str(), y->xatomi ? stderr : stdout);
+        og::matnChiqar(y->xatomi ? stderr : stdout, y->matn);
         return y->kod;
     }
     og::Sozlamalar s = std::get<og::Sozlamalar>(std::move(v));
     s.toshish = toshishChegarasi();
     if (s.chiqishFayli == "-") s.chiqishFayli.clear();
     if (!s.manba.empty() && !og::icuBilarmi(s.manba)) {
-        std::fprintf(stderr, "harfnur-ogir: unknown encoding '%s' (try --help)\n", s.manba.c_str());
+        og::matnChiqar(stderr, "harfnur-ogir: unknown encoding '" + s.manba + "' (try --help)\n");
         return 2;
     }
     if (const int kod = og::takrorlar(s)) return kod;

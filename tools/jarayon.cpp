@@ -2,6 +2,8 @@
 
 #include <cstdio>
 
+#include "tools/konsol.h"
+
 namespace harfnur::ogiruvchi {
 
 namespace {
@@ -30,15 +32,15 @@ void Jarayon::qosh(std::size_t bayt) {
 
 void Jarayon::chiz() {
     const double s = std::chrono::duration<double>(std::chrono::steady_clock::now() - bosh_).count();
-    std::fprintf(stderr, "\r\033[K%s: %.0f / %.0f MB, %.0f MB/s", nom_.c_str(), double(bajarildi_) / mb,
-                 double(jami_) / mb, s > 0 ? double(bajarildi_) / mb / s : 0.0);
-    std::fflush(stderr);
+    char sonlar[96];
+    std::snprintf(sonlar, sizeof sonlar, ": %.0f / %.0f MB, %.0f MB/s", double(bajarildi_) / mb, double(jami_) / mb,
+                  s > 0 ? double(bajarildi_) / mb / s : 0.0);
+    matnChiqar(stderr, "\r\033[K" + nom_ + sonlar);
 }
 
 void Jarayon::tugat() {
     if (!faol_) return;
-    std::fputs("\r\033[K", stderr);  // the line goes; the terminal is left as it was
-    std::fflush(stderr);
+    matnChiqar(stderr, "\r\033[K");  // the line goes; the terminal is left as it was
     faol_ = false;
 }
 

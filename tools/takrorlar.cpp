@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "tools/fayl_tizimi.h"
+#include "tools/konsol.h"
 
 namespace harfnur::ogiruvchi {
 
@@ -24,8 +25,7 @@ int takrorlar(const Sozlamalar& s) {
         if (!(stdinmi ? kimligi(STDIN_FILENO, k) : kimligi(f, k))) continue;
         for (const auto& [b, nom] : bor) {
             if (b == k && S_ISREG(h.st_mode)) {
-                std::fprintf(stderr, "harfnur-ogir: '%s' and '%s' are the same file; nothing done\n", nom.c_str(),
-                             f.c_str());
+                matnChiqar(stderr, "harfnur-ogir: '" + nom + "' and '" + f + "' are the same file; nothing done\n");
                 return 2;
             }
         }
@@ -35,8 +35,8 @@ int takrorlar(const Sozlamalar& s) {
     if (!s.chiqishFayli.empty() && kimligi(s.chiqishFayli, c)) {
         for (const auto& [b, nom] : bor) {
             if (b == c) {
-                std::fprintf(stderr, "harfnur-ogir: the output '%s' is also the input '%s'; nothing done\n",
-                             s.chiqishFayli.c_str(), nom.c_str());
+                matnChiqar(stderr, "harfnur-ogir: the output '" + s.chiqishFayli + "' is also the input '" + nom +
+                                       "'; nothing done\n");
                 return 2;
             }
         }

@@ -5,6 +5,8 @@
 #include <cstdio>
 #include <cstring>
 
+#include "tools/konsol.h"
+
 namespace harfnur::ogiruvchi {
 
 namespace {
@@ -137,8 +139,7 @@ bool tayyorla(const std::string& yol, const std::string& nom, const Sozlamalar& 
     }
     if (kesilgan()) return false;
     if (utf8mi && utf8Emasmi(t.matn))
-        std::fprintf(stderr, "harfnur-ogir: %s: warning: mostly not UTF-8, so nothing in it converts (see --from)\n",
-                     nom.c_str());
+        matnChiqar(stderr, "harfnur-ogir: " + nom + ": warning: mostly not UTF-8, so nothing in it converts (see --from)\n");
     return true;
 }
 

@@ -11,6 +11,7 @@
 #include <random>
 
 #include "tools/fayl_tizimi.h"
+#include "tools/qayta_urinish.h"
 #include "tools/vaqtincha_fayl.h"
 
 namespace harfnur::ogiruvchi {
@@ -45,7 +46,7 @@ extern "C" void signalKeldi(int sig) {
     std::raise(sig);
 }
 
-std::string oxirgiXato(const char* nima) {
+std::string oxirgiXato(const std::string& nima) {
     errno = errnoga(::GetLastError());
     return std::string(nima) + std::strerror(errno);
 }
@@ -89,24 +90,86 @@ int vaqtinchaOch(const std::string& manzil, std::wstring& yol, int& qaydRaqami) 
 
 constexpr DWORD almashtir = MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH;
 
-// The original's bytes kept as `zaxira`: copied beside it, then moved into place.
-bool zaxiraQil(const std::string& manzil, const std::string& zaxira, std::string& sabab) {
-    std::wstring yol;
+bool faqatOqishmi(const std::wstring& yol) {
+    const DWORD a = ::GetFileAttributesW(yol.c_str());
+    return a != INVALID_FILE_ATTRIBUTES && (a & FILE_ATTRIBUTE_READONLY);
+}
+
+// `qil` tried again while another program holds the target open for a moment.
+template <class Amal>
+bool urinibQil(const std::wstring& manzil, Amal qil) {
+    const bool faqatOqish = faqatOqishmi(manzil);
+    for (int urinish = 1;; ++urinish) {
+        if (qil()) return true;
+        const DWORD e = ::GetLastError();
+        const int kut = almashtirishKutishi(e, faqatOqish, urinish);
+        if (kut < 0) {
+            ::SetLastError(e);
+            return false;
+        }
+        ::Sleep(DWORD(kut));
+    }
+}
+
+// A free name beside `manzil` for its original while it is replaced.
+bool boshNom(const std::string& manzil, std::wstring& yol) {
     int raqam = -1;
-    const int fd = vaqtinchaOch(zaxira, yol, raqam);
-    if (fd < 0) {
-        sabab = std::string("cannot create the backup: ") + std::strerror(errno);
+    const int fd = vaqtinchaOch(manzil, yol, raqam);
+    if (fd < 0) return false;
+    ::_close(fd);
+    ::DeleteFileW(yol.c_str());  // ReplaceFileW moves the original there itself
+    qaydniOchir(raqam);
+    return true;
+}
+
+bool almashtirmaydiganXato(DWORD e) {
+    return e == ERROR_INVALID_PARAMETER || e == ERROR_NOT_SUPPORTED || e == ERROR_INVALID_FUNCTION ||
+           e == ERROR_CALL_NOT_IMPLEMENTED;
+}
+
+// The file system cannot replace: the original is copied to `eski` and the
+// new file renamed over it, as rename does elsewhere.
+bool kochirib(const std::wstring& yol, const std::wstring& manzil, const std::wstring& eski) {
+    if (!::CopyFileW(manzil.c_str(), eski.c_str(), TRUE)) return false;
+    if (urinibQil(manzil, [&] { return ::MoveFileExW(yol.c_str(), manzil.c_str(), almashtir) != 0; })) return true;
+    const DWORD e = ::GetLastError();
+    ::DeleteFileW(eski.c_str());
+    ::SetLastError(e);
+    return false;
+}
+
+// ReplaceFileW keeps what makes the target itself (its ACL, named streams,
+// creation time); with a backup name it never leaves the target name empty,
+// which it may without one. The original waits under `eski` until the
+// replacement is done, and goes to the backup name only then.
+bool almashtirish(const std::wstring& yol, const std::string& manzil8, const std::optional<std::string>& zaxira,
+                  std::string& sabab) {
+    const std::wstring manzil = kengga(manzil8);
+    std::wstring eski;
+    if (!boshNom(manzil8, eski)) return (sabab = std::string("cannot create a temporary file: ") + std::strerror(errno)), false;
+    DWORD e = 0;
+    bool ok = urinibQil(manzil, [&] {
+        if (::ReplaceFileW(manzil.c_str(), yol.c_str(), eski.c_str(),
+                           REPLACEFILE_IGNORE_MERGE_ERRORS | REPLACEFILE_IGNORE_ACL_ERRORS, nullptr, nullptr))
+            return true;
+        e = ::GetLastError();
+        // The original was moved aside and the new file could not follow: it goes back.
+        if (e == ERROR_UNABLE_TO_MOVE_REPLACEMENT_2) ::MoveFileExW(eski.c_str(), manzil.c_str(), MOVEFILE_WRITE_THROUGH);
+        ::SetLastError(e);
+        return false;
+    });
+    if (!ok && almashtirmaydiganXato(e)) ok = kochirib(yol, manzil, eski);
+    if (!ok) {
+        sabab = oxirgiXato("cannot replace the file: ");
         return false;
     }
-    ::_close(fd);
-    bool ok = ::CopyFileW(kengga(manzil).c_str(), yol.c_str(), FALSE) &&
-              ::MoveFileExW(yol.c_str(), kengga(zaxira).c_str(), almashtir);
-    if (!ok) {
-        sabab = oxirgiXato("cannot keep the backup: ");
-        ::DeleteFileW(yol.c_str());
+    if (!zaxira) {
+        ::DeleteFileW(eski.c_str());
+        return true;
     }
-    qaydniOchir(raqam);
-    return ok;
+    if (::MoveFileExW(eski.c_str(), kengga(manzil8 + *zaxira).c_str(), almashtir)) return true;
+    sabab = oxirgiXato("converted, but the original is left as " + utf8ga(eski) + ": cannot keep the backup: ");
+    return false;
 }
 
 }  // namespace
@@ -146,9 +209,11 @@ bool VaqtinchaFayl::joyigaQoy(const struct stat* asl, const std::optional<std::s
         if (a != INVALID_FILE_ATTRIBUTES && (a & saqlanadi) && !::SetFileAttributesW(yol.c_str(), a & saqlanadi))
             return (sabab = oxirgiXato("cannot set the attributes: ")), false;
     }
-    if (zaxira && !zaxiraQil(manzil_, manzil_ + *zaxira, sabab)) return false;
-    if (!::MoveFileExW(yol.c_str(), manzil.c_str(), almashtir))
+    if (asl) {
+        if (!almashtirish(yol, manzil_, zaxira, sabab)) return false;
+    } else if (!urinibQil(manzil, [&] { return ::MoveFileExW(yol.c_str(), manzil.c_str(), almashtir) != 0; })) {
         return (sabab = oxirgiXato("cannot replace the file: ")), false;
+    }
     yol_.clear();
     return true;
 }

@@ -4,10 +4,20 @@
 
 #include <cerrno>
 
+#include "tools/konsol.h"
+
 namespace harfnur::ogiruvchi {
 
 namespace {
 constexpr std::size_t chegara = 1 << 16;
+}
+
+FdYozuvchi::FdYozuvchi(int fd) : fd_(fd), konsol_(konsolmi(fd)) {}
+
+void FdYozuvchi::fdniAlmashtir(int fd) {
+    fd_ = fd;
+    konsol_ = konsolmi(fd);
+    qoldiq_.clear();
 }
 
 bool FdYozuvchi::yoz(std::string_view s) {
@@ -28,6 +38,11 @@ bool FdYozuvchi::yubor() {
 }
 
 bool FdYozuvchi::yozBevosita(std::string_view s) {
+    if (konsol_) {
+        if (konsolgaYoz(fd_, s, qoldiq_)) return true;
+        xato_ = EIO;
+        return false;
+    }
     while (!s.empty()) {
         const ssize_t n = ::write(fd_, s.data(), s.size());
         if (n < 0) {

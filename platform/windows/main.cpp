@@ -4,7 +4,6 @@
 #include <shellapi.h>
 
 #include <cstdio>
-#include <cstdlib>
 #include <iostream>
 #include <string>
 #include <vector>
@@ -14,6 +13,7 @@
 #include "pipeline/jurnal.h"
 #include "platform/ipli_navbat.h"
 #include "platform/windows/win_bufer.h"
+#include "platform/windows/win_dpi.h"
 #include "platform/windows/win_holat_paneli.h"
 #include "platform/windows/win_kuzatuv.h"
 #include "platform/windows/win_matnlar.h"
@@ -35,6 +35,25 @@ void konsolgaUlan() {
     SetConsoleOutputCP(CP_UTF8);
     std::freopen("CONOUT$", "w", stdout);
     std::freopen("CONOUT$", "w", stderr);
+}
+
+// Started again while running: the running one shows its guide window, as
+// on Linux. It may hold the mutex and not have its window yet.
+bool oldingisigaAyt() {
+    for (int marta = 0; marta < 30; ++marta) {
+        bool aytildi = false;
+        // Every window of the class: a self-test running beside it has one too.
+        for (HWND w = FindWindowExW(nullptr, nullptr, asosiySinf, asosiyNom); w;
+             w = FindWindowExW(nullptr, w, asosiySinf, asosiyNom)) {
+            DWORD pid = 0;
+            GetWindowThreadProcessId(w, &pid);
+            AllowSetForegroundWindow(pid);  // ours to give: the user has just started us
+            aytildi = PostMessageW(w, oynaniOchXabari(), 0, 0) || aytildi;
+        }
+        if (aytildi) return true;
+        Sleep(100);
+    }
+    return false;
 }
 
 std::vector<std::string> argumentlar() {
@@ -72,13 +91,15 @@ int main() {
     }
     const bool sinov = sinovmi(int(argv.size()), argv.data());
     if (sinov) konsolgaUlan();
-    SetProcessDpiAwarenessContext(DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE_V2);
+    dpiniTanla();
 
     // One Harfnur per user session: the mutex is held for the life of the process.
     if (!sinov) {
         CreateMutexW(nullptr, FALSE, L"Local\\Harfnur");
         if (GetLastError() == ERROR_ALREADY_EXISTS) {
-            OutputDebugStringW(L"Harfnur: allaqachon ishlayapti (already running)\n");
+            const bool aytildi = oldingisigaAyt();
+            OutputDebugStringW(aytildi ? L"Harfnur: allaqachon ishlayapti, oynasi ochildi (already running)\n"
+                                       : L"Harfnur: allaqachon ishlayapti (already running)\n");
             return 0;
         }
     }
@@ -92,9 +113,12 @@ int main() {
     WinJurnalJoyi jurnalJoyi;
     IpliNavbat navbat;
     const Platforma* asosi = nullptr;
-    OldingiOynaIshonchi ishonch([&asosi](const std::string& xabar) {
+    auto jurnalga = [&asosi](const std::string& xabar) {
         if (asosi) jurnal(*asosi, xabar);
-    });
+    };
+    OldingiOynaIshonchi ishonch(jurnalga);
+    bufer.jurnalQoy(jurnalga);
+    kuzatuv.jurnalQoy(jurnalga);
     const Platforma asos{soat, bufer, tugmalar, kuzatuv, ishonch, sozlamalar, jurnalJoyi, navbat};
     asosi = &asos;
     if (sinov) return sinovIkkiShift(asos, std::cout);
@@ -108,12 +132,10 @@ int main() {
     WinTizimJurnali tizimJurnali;
     const IlovaPlatformasi p{asos,         ruxsat,           ilova, panel, ogohlantirish, oynalar, avtoyuklash,
                              tizimJurnali, windowsMatnlari(), zipIchidami};
-    ishgaTushir(p);
     // Our window is never destroyed, so Windows would not ask for the
-    // converted item's data still owed to the clipboard: it goes there now.
-    SendMessageW(asosiyOyna(), WM_RENDERALLFORMATS, 0, 0);
-    // A conversion still running may wait on the main thread, which has
-    // stopped: leave without joining it. Log lines are already written.
-    std::fflush(nullptr);
-    std::_Exit(0);
+    // converted item's data still owed to the clipboard: it goes there on
+    // every way out.
+    chiqishdaBajar([] { SendMessageW(asosiyOyna(), WM_RENDERALLFORMATS, 0, 0); });
+    ishgaTushir(p);
+    chiq(0);
 }

@@ -37,14 +37,24 @@ bool terminalSinfimi(std::string_view sinf) {
     return std::any_of(std::begin(terminallar), std::end(terminallar), [&](std::string_view t) { return tengmi(t, sinf); });
 }
 
+bool kengaytirilganmi(std::uint16_t v) {
+    return v == vk::ongBoshqarish || v == vk::ongAlt || v == vk::chapWin || v == vk::ongWin || v == vk::insert;
+}
+
 std::vector<KiritishTugmasi> bosishKetmaKetligi(std::uint16_t kod, std::uint64_t bayroqlar, bool terminalmi,
                                                 const std::vector<std::uint16_t>& ushlangan) {
     std::vector<KiritishTugmasi> r;
-    const std::uint16_t harf = harfi(kod);
+    std::uint16_t harf = harfi(kod);
     if (!harf || (terminalmi && kod == hodisa::kodA)) return r;
     std::vector<std::uint16_t> kerak;
-    if (bayroqlar & hodisa::buyruqBayrogi) kerak.push_back(vk::chapBoshqarish);
-    if ((bayroqlar & hodisa::shiftBayrogi) || terminalmi) kerak.push_back(vk::chapShift);
+    if (terminalmi && (bayroqlar & hodisa::buyruqBayrogi)) {
+        // Copy is Control+Insert, paste Shift+Insert.
+        kerak.push_back(kod == hodisa::kodV ? vk::chapShift : vk::chapBoshqarish);
+        harf = vk::insert;
+    } else {
+        if (bayroqlar & hodisa::buyruqBayrogi) kerak.push_back(vk::chapBoshqarish);
+        if (bayroqlar & hodisa::shiftBayrogi) kerak.push_back(vk::chapShift);
+    }
 
     // A lone Alt or Windows key going up (or a held one coming back and then
     // released by the user) would open a menu: a neutral key in between

@@ -1,7 +1,9 @@
 // The key events one synthetic press becomes on Windows: Control stands in
 // for Command, the letter goes as its virtual key (shortcuts follow virtual
 // keys, whatever the layout), the modifiers the user holds are lifted around
-// it and put back, and terminals get Control+Shift and never a select-all.
+// it and put back. Terminals get Control+Insert and Shift+Insert: there
+// Control+Shift+C with nothing selected is Control+C, which interrupts the
+// running program. They never get a select-all.
 #pragma once
 
 #include <cstdint>
@@ -18,6 +20,10 @@ struct KiritishTugmasi {
 
 // Window classes of consoles and terminals, where Control+C interrupts.
 bool terminalSinfimi(std::string_view sinf);
+
+// Whether the key must be sent with the extended-key flag: Insert without it
+// is the keypad's 0 when Num Lock is on.
+bool kengaytirilganmi(std::uint16_t vk);
 
 // `ushlangan`: the left/right modifier keys held now. Empty when the press
 // cannot be made (an unknown key, or a select-all in a terminal).

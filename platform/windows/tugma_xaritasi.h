@@ -1,7 +1,8 @@
 // Turns what the low-level keyboard hook sees into the core's key events:
 // Shift and the other modifiers become flags changes carrying the flags held
 // after them, other presses become key-downs. Releases of normal keys,
-// auto-repeats and the keys we post ourselves are dropped.
+// auto-repeats, the keys we post ourselves and the Shift events that are no
+// finger's (see sahtaShiftmi) are dropped.
 #pragma once
 
 #include <array>
@@ -16,12 +17,20 @@ namespace harfnur::windows_ {
 // One key as the hook reports it, reduced to what matters here.
 struct HookTugmasi {
     std::uint32_t vk = 0;
-    std::uint32_t skan = 0;
+    std::uint32_t skan = 0;  // as the hook gives it, the driver's flag bits included
     bool kengaytirilgan = false;  // the extended-key bit: right Control and Alt
     bool pastga = true;
     bool bizniki = false;         // carries the mark of our own keystrokes
-    double vaqt = 0;              // seconds
+    double vaqt = 0;              // seconds; 0 when the sender gave no time
 };
+
+// The scan code bit the keyboard driver sets on the Shift events it makes up
+// (SCANCODE_SIMULATED): with Num Lock on, Shift held and a keypad digit
+// pressed, it lifts Shift around the key so the digit acts as an arrow.
+inline constexpr std::uint32_t sahtaSkanBiti = 0x200;
+
+// The keypad keys that are digits or arrows by Num Lock, by scan code.
+bool ikkiHolatliRaqammi(std::uint32_t skan, bool kengaytirilgan);
 
 // The flags-changed code of a modifier key (the Linux backend's table), or
 // nothing for other keys. Generic Shift, Control and Alt are told left from
@@ -40,9 +49,17 @@ public:
     static constexpr double takrorChegarasi = 1.1;
 
 private:
+    // Whether `t` is a Shift event no finger made: one the driver marks as
+    // made up, one with no time stamp (some senders give none), or the
+    // unmarked press the driver puts back after a keypad key.
+    bool sahtaShiftmi(const HookTugmasi& t, std::uint32_t v) const;
+
     std::bitset<256> bosilgan_;     // by the left/right virtual key
     std::array<double, 256> oxirgi_{};  // time of each key's last event
     bool qulf_ = false;             // Caps Lock, toggled by its presses
+    // A keypad key went up with Shift held: the driver may put Shift back
+    // down next with an ordinary scan code.
+    bool shiftQaytadi_ = false;
 };
 
 // Flags of the modifiers beside Shift and Command, as the Linux backend uses.

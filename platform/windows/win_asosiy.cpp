@@ -1,7 +1,10 @@
 #include "platform/windows/win_asosiy.h"
 
+#include <cstdio>
+#include <cstdlib>
 #include <map>
 #include <memory>
+#include <vector>
 
 namespace harfnur::windows_ {
 namespace {
@@ -9,9 +12,19 @@ namespace {
 DWORD asosiyIp = 0;
 HWND oyna = nullptr;
 
-std::map<UINT, XabarIshlovchisi>& ishlovchilar() {
-    static std::map<UINT, XabarIshlovchisi> m;
+std::map<UINT, std::vector<XabarIshlovchisi>>& ishlovchilar() {
+    static std::map<UINT, std::vector<XabarIshlovchisi>> m;
     return m;
+}
+
+std::map<UINT_PTR, std::function<void()>>& taymerlar() {
+    static std::map<UINT_PTR, std::function<void()>> m;
+    return m;
+}
+
+std::vector<std::function<void()>>& chiqishIshlari() {
+    static std::vector<std::function<void()>> v;
+    return v;
 }
 
 LRESULT CALLBACK oynaJarayoni(HWND h, UINT x, WPARAM w, LPARAM l) {
@@ -24,12 +37,26 @@ LRESULT CALLBACK oynaJarayoni(HWND h, UINT x, WPARAM w, LPARAM l) {
             (*f)();
             return 0;
         }
+        case WM_TIMER:
+            if (auto i = taymerlar().find(w); i != taymerlar().end()) {
+                auto f = i->second;  // a copy: the timer may remove itself
+                f();
+                return 0;
+            }
+            break;
         default:
             break;
     }
     if (auto i = ishlovchilar().find(x); i != ishlovchilar().end()) {
-        LRESULT r = 0;
-        if (i->second(w, l, r)) return r;
+        const std::vector<XabarIshlovchisi> royxat = i->second;  // a handler may add another
+        LRESULT r = 0, natija = 0;
+        bool boldi = false;
+        for (const XabarIshlovchisi& f : royxat)
+            if (f(w, l, r)) {
+                boldi = true;
+                natija = r;
+            }
+        if (boldi) return natija;
     }
     return DefWindowProcW(h, x, w, l);
 }
@@ -58,9 +85,9 @@ HWND asosiyOyna() {
     WNDCLASSW c{};
     c.lpfnWndProc = oynaJarayoni;
     c.hInstance = GetModuleHandleW(nullptr);
-    c.lpszClassName = L"HarfnurAsosiy";
+    c.lpszClassName = asosiySinf;
     RegisterClassW(&c);
-    oyna = CreateWindowExW(WS_EX_TOOLWINDOW, c.lpszClassName, L"Harfnur", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
+    oyna = CreateWindowExW(WS_EX_TOOLWINDOW, c.lpszClassName, asosiyNom, WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
                            c.hInstance, nullptr);
     return oyna;
 }
@@ -77,6 +104,39 @@ void asosiydaKeyin(std::function<void()> f) {
     if (!oyna || !PostMessageW(oyna, keyinXabari, 0, reinterpret_cast<LPARAM>(p))) delete p;
 }
 
-void xabarniTingla(UINT xabar, XabarIshlovchisi ishlovchi) { ishlovchilar()[xabar] = std::move(ishlovchi); }
+void xabarniTingla(UINT xabar, XabarIshlovchisi ishlovchi) { ishlovchilar()[xabar].push_back(std::move(ishlovchi)); }
+
+UINT_PTR taymerQoy(UINT ms, std::function<void()> f) {
+    static UINT_PTR keyingi = 100;
+    const UINT_PTR id = keyingi++;
+    taymerlar()[id] = std::move(f);
+    SetTimer(asosiyOyna(), id, ms, nullptr);
+    return id;
+}
+
+void taymerniOchir(UINT_PTR id) {
+    KillTimer(asosiyOyna(), id);
+    taymerlar().erase(id);
+}
+
+void chiqishdaBajar(std::function<void()> f) { chiqishIshlari().push_back(std::move(f)); }
+
+void chiq(int kod) {
+    static bool chiqyapti = false;
+    if (!chiqyapti) {
+        chiqyapti = true;
+        auto& v = chiqishIshlari();
+        for (auto i = v.rbegin(); i != v.rend(); ++i) (*i)();
+    }
+    // A conversion still running may wait on the main thread, which has
+    // stopped: leave without joining it. Log lines are already written.
+    std::fflush(nullptr);
+    std::_Exit(kod);
+}
+
+UINT oynaniOchXabari() {
+    static const UINT x = RegisterWindowMessageW(L"Harfnur.YoriqnomaniOch");
+    return x;
+}
 
 }  // namespace harfnur::windows_

@@ -5,12 +5,16 @@
 #include <cwctype>
 #include <vector>
 
+#include "platform/windows/nazoratchilar.h"
+#include "platform/windows/win_dpi.h"
 #include "platform/windows/win_rasm.h"
 
 namespace harfnur::windows_ {
 namespace {
 
 std::vector<port::MenyuBandi>* faolMenyu = nullptr;
+class Belgi;
+Belgi* faolBelgi = nullptr;  // its icon goes on the way out
 
 // The key of a one-character shortcut ("q", ",").
 UINT tugmaVk(const std::string& t) {
@@ -34,19 +38,27 @@ public:
             if (x == WM_RBUTTONUP || x == WM_LBUTTONUP || x == WM_CONTEXTMENU) menyuniOch();
             return true;
         });
-        auto qaytaQosh = [this](WPARAM, LPARAM, LRESULT&) {
-            if (!qoshildi_) return false;
-            ikonaYangila();
-            Shell_NotifyIconW(NIM_DELETE, &d_);
-            Shell_NotifyIconW(NIM_ADD, &d_);
+        // Explorer started, or restarted: a new, empty notification area.
+        xabarniTingla(taskbarQaytdi_, [this](WPARAM, LPARAM, LRESULT&) {
+            qaytaQosh();
+            return false;
+        });
+        auto yangiDpi = [this](WPARAM, LPARAM, LRESULT&) {
+            if (qoshildi_) qaytaQosh();
             return false;
         };
-        xabarniTingla(taskbarQaytdi_, qaytaQosh);  // Explorer restarted: a new, empty notification area
-        xabarniTingla(WM_DISPLAYCHANGE, qaytaQosh);   // the taskbar's DPI may have changed
-        xabarniTingla(WM_DPICHANGED, qaytaQosh);
+        xabarniTingla(WM_DISPLAYCHANGE, yangiDpi);  // the taskbar's DPI may have changed
+        xabarniTingla(WM_DPICHANGED, yangiDpi);
+        faolBelgi = this;
+        static const bool chiqishda = (chiqishdaBajar([] {
+            if (faolBelgi) faolBelgi->olibTashla();
+        }), true);
+        (void)chiqishda;
     }
     ~Belgi() override {
-        if (qoshildi_) Shell_NotifyIconW(NIM_DELETE, &d_);
+        if (faolBelgi == this) faolBelgi = nullptr;
+        if (urinishTaymeri_) taymerniOchir(urinishTaymeri_);
+        olibTashla();
         if (d_.hIcon) DestroyIcon(d_.hIcon);
         if (faolMenyu == &bandlar_) faolMenyu = nullptr;
     }
@@ -68,21 +80,46 @@ public:
         yangila();
     }
 
+    void olibTashla() {
+        if (qoshildi_) Shell_NotifyIconW(NIM_DELETE, &d_);
+        qoshildi_ = false;
+    }
+
 private:
     void yangila() {
         if (qoshildi_) {
             Shell_NotifyIconW(NIM_MODIFY, &d_);
-        } else {
-            qoshildi_ = Shell_NotifyIconW(NIM_ADD, &d_);
+        } else if (!urinishTaymeri_) {
+            qosh();
         }
+    }
+
+    // NIM_ADD fails while Explorer is not up yet (at logon), and then no
+    // TaskbarCreated may ever come: it is tried again on a timer. It may
+    // also fail on a timeout having added the icon, which NIM_MODIFY tells.
+    void qosh() {
+        if (urinishTaymeri_) taymerniOchir(urinishTaymeri_);
+        urinishTaymeri_ = 0;
+        qoshildi_ = Shell_NotifyIconW(NIM_ADD, &d_) || Shell_NotifyIconW(NIM_MODIFY, &d_);
+        if (qoshildi_) {
+            urinish_ = 0;
+            return;
+        }
+        urinishTaymeri_ = taymerQoy(belgiUrinishOraligi(++urinish_), [this] { qosh(); });
+    }
+
+    void qaytaQosh() {
+        ikonaYangila();
+        olibTashla();
+        qosh();
     }
 
     void ikonaYangila() {
         // The taskbar's own DPI: it may sit on a monitor other than the primary.
         HWND panel = FindWindowW(L"Shell_TrayWnd", nullptr);
-        const UINT dpi = panel ? GetDpiForWindow(panel) : GetDpiForSystem();
+        const UINT dpi = panel ? oynaDpisi(panel) : tizimDpisi();
         HICON eski = d_.hIcon;
-        d_.hIcon = belgiIkonasi(sarlavha_, GetSystemMetricsForDpi(SM_CXSMICON, dpi ? dpi : 96));
+        d_.hIcon = belgiIkonasi(sarlavha_, metrikaDpida(SM_CXSMICON, dpi));
         if (eski) DestroyIcon(eski);
     }
 
@@ -116,6 +153,8 @@ private:
     NOTIFYICONDATAW d_{};
     UINT taskbarQaytdi_ = 0;
     bool qoshildi_ = false;
+    UINT_PTR urinishTaymeri_ = 0;
+    int urinish_ = 0;
     std::wstring sarlavha_ = L"\u00D6";
     std::vector<port::MenyuBandi> bandlar_;
 };

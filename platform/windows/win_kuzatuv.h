@@ -1,14 +1,20 @@
 // Watches every key on the desktop through a low-level keyboard hook. The
-// hook lives on a thread of its own with its own message loop and only hands
-// each key to the main thread, so it never keeps a keystroke waiting;
-// there the keys become the core's events for the monitors.
+// hook lives on a thread of its own, at a high priority, with its own message
+// loop, and only hands each key to the main thread, so it never keeps a
+// keystroke waiting; there the keys become the core's events for the
+// monitors. Windows drops such a hook without a word when a callback was
+// late, and across a sleep or a locked session: it is installed again on
+// resume, on unlock, and when input went on that the hook did not see.
 #pragma once
 
 #include <cstdint>
+#include <functional>
+#include <string>
 #include <thread>
 #include <vector>
 
 #include "platform/tugma_kuzatuvi.h"
+#include "platform/windows/nazoratchilar.h"
 #include "platform/windows/tugma_xaritasi.h"
 
 namespace harfnur::windows_ {
@@ -26,14 +32,22 @@ public:
     std::optional<port::MonitorBelgisi> mahalliyKuzat(std::uint64_t niqob, port::HodisaIshlovchisi i) override;
 
     void qabul(const HookTugmasi& t);  // on the main thread
+    void jurnalQoy(std::function<void(const std::string&)> f) { jurnal_ = std::move(f); }
+    // Unhooks and hooks again on the hook's thread; the log says why.
+    void qaytaOrnat(const char* sabab);
 
 private:
     bool ulan();
+    void toxta();
 
     std::thread ip_;
     unsigned long ipId_ = 0;
+    void* tugadi_ = nullptr;  // set by the hook's thread once it has unhooked
     bool ulangan_ = false;
+    bool sessiyaKuzatiladi_ = false;  // WTSRegisterSessionNotification took
     TugmaXaritasi xarita_;
+    IlmoqNazorati nazorat_{0};
+    std::function<void(const std::string&)> jurnal_;
     struct Monitor {
         std::uint64_t niqob;
         port::HodisaIshlovchisi ishlovchi;

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "onboarding/tanishtiruv.h"
+#include "platform/windows/win_dpi.h"
 #include "platform/windows/win_rasm.h"
 
 namespace harfnur::windows_ {
@@ -179,8 +180,7 @@ private:
 
     void chiz() {
         const TanishtiruvKorinishi k = korinish_->korinish();
-        dpi_ = GetDpiForWindow(h_);
-        if (!dpi_) dpi_ = 96;
+        dpi_ = oynaDpisi(h_);
         for (HWND b = GetWindow(h_, GW_CHILD); b; b = GetWindow(h_, GW_CHILD)) DestroyWindow(b);
         shriftlarniOchir();
         yozuvlar_.clear();
@@ -241,7 +241,7 @@ private:
 
     void olchamQoy() {
         RECT r{0, 0, mijozW_, mijozH_};
-        AdjustWindowRectExForDpi(&r, DWORD(GetWindowLongPtrW(h_, GWL_STYLE)), FALSE, 0, dpi_);
+        ramkaliOlcham(&r, DWORD(GetWindowLongPtrW(h_, GWL_STYLE)), 0, dpi_);
         SetWindowPos(h_, nullptr, 0, 0, r.right - r.left, r.bottom - r.top,
                      SWP_NOMOVE | SWP_NOZORDER | SWP_FRAMECHANGED | SWP_NOACTIVATE);
     }

@@ -16,7 +16,7 @@ INPUT kiritish(std::uint16_t v, bool pastga, std::uintptr_t belgi) {
     i.ki.wVk = v;
     i.ki.wScan = WORD(MapVirtualKeyW(v, MAPVK_VK_TO_VSC));
     i.ki.dwFlags = pastga ? 0 : KEYEVENTF_KEYUP;
-    if (v == VK_RCONTROL || v == VK_RMENU || v == VK_LWIN || v == VK_RWIN) i.ki.dwFlags |= KEYEVENTF_EXTENDEDKEY;
+    if (kengaytirilganmi(v)) i.ki.dwFlags |= KEYEVENTF_EXTENDEDKEY;
     i.ki.dwExtraInfo = belgi;
     return i;
 }

@@ -52,8 +52,18 @@ void WinIlova::tugat() { PostQuitMessage(0); }
 
 int WinIlova::ishlat(std::function<void()> ishgaTushdi) {
     asosiyOyna();
-    xabarniTingla(WM_TIMER, [this](WPARAM w, LPARAM, LRESULT&) {
-        if (auto i = taymerlar_.find(w); i != taymerlar_.end()) i->second();
+    xabarniTingla(WM_CLOSE, [this](WPARAM, LPARAM, LRESULT& r) {
+        r = 0;
+        tugat();
+        return true;
+    });
+    xabarniTingla(WM_QUERYENDSESSION, [](WPARAM, LPARAM, LRESULT& r) {
+        r = TRUE;  // nothing to save: the session may end
+        return true;
+    });
+    xabarniTingla(WM_ENDSESSION, [](WPARAM w, LPARAM, LRESULT& r) {
+        r = 0;
+        if (w) chiq(0);
         return true;
     });
     asosiydaKeyin(std::move(ishgaTushdi));
@@ -66,10 +76,14 @@ int WinIlova::ishlat(std::function<void()> ishgaTushdi) {
     return int(m.wParam);
 }
 
-void WinIlova::takroriyTaymer(double soniya, std::function<void()> tik) {
-    const std::uintptr_t id = taymerlar_.size() + 1;
-    taymerlar_[id] = std::move(tik);
-    SetTimer(asosiyOyna(), id, UINT(soniya * 1000), nullptr);
+void WinIlova::takroriyTaymer(double soniya, std::function<void()> tik) { taymerQoy(UINT(soniya * 1000), std::move(tik)); }
+
+void WinIlova::qaytaOchilganda(std::function<void()> f) {
+    xabarniTingla(oynaniOchXabari(), [f = std::move(f)](WPARAM, LPARAM, LRESULT& r) {
+        r = 0;
+        f();
+        return true;
+    });
 }
 
 std::string WinIlova::dasturYoli() {

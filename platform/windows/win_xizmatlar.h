@@ -6,7 +6,6 @@
 #include <cstdint>
 #include <filesystem>
 #include <functional>
-#include <map>
 #include <optional>
 #include <string>
 
@@ -21,6 +20,9 @@
 
 namespace harfnur::windows_ {
 
+// The loop ends on the menu's quit and on WM_CLOSE (taskkill without /F
+// sends it to every top-level window); at the end of the session the
+// program leaves from WM_ENDSESSION, as Windows may end it once that returns.
 class WinIlova final : public port::IlovaObyekti {
 public:
     void aksessuarQil() override {}  // the hidden window has no taskbar button anyway
@@ -29,9 +31,8 @@ public:
     int ishlat(std::function<void()> ishgaTushdi) override;
     void takroriyTaymer(double soniya, std::function<void()> tik) override;
     std::string dasturYoli() override;
-
-private:
-    std::map<std::uintptr_t, std::function<void()>> taymerlar_;
+    // A second start posts oynaniOchXabari() to the hidden window.
+    void qaytaOchilganda(std::function<void()> f) override;
 };
 
 struct WinOgohlantirish final : port::Ogohlantirish {

@@ -6,8 +6,13 @@
 //                                        text, a newline and the pasted "HTML Format" to FILE
 //   win_maydon boy-matn FILE TEXT        the same, but Control+V takes only the text
 //   win_maydon bufer-qoy                 text, "HTML Format" and a DIB on the clipboard
+//   win_maydon bufer-ansi                ANSI text put before the Unicode text, whose Cyrillic it lacks
+//   win_maydon bufer-emf                 an enhanced metafile and text
+//   win_maydon osilgan-ega FILE          text and a delayed format whose owner then hangs (FILE says when)
 //   win_maydon bufer-oqi                 every format on the clipboard: name, size, checksum
+//                                        (metafiles by their bits)
 //   win_maydon matn                      the clipboard's text
+//   win_maydon xabar MSG WPARAM          sends MSG to Harfnur's hidden window
 #ifndef UNICODE
 #define UNICODE
 #endif
@@ -16,6 +21,7 @@
 
 #include <cstdint>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <string>
 
@@ -75,12 +81,84 @@ int buferQoy() {
     return 0;
 }
 
+int buferAnsi() {
+    if (!och()) return 1;
+    EmptyClipboard();
+    const char ansi[] = "?o?i? ?o'?a";  // what a code page without the letters makes of them
+    qoy(CF_TEXT, ansi, sizeof ansi);
+    const std::wstring matn = L"\u049B\u045E\u0448\u0438\u049B \u0493\u043E\u044F \u04B3\u0430";  // қўшиқ ғоя ҳа
+    qoy(CF_UNICODETEXT, matn.c_str(), (matn.size() + 1) * sizeof(wchar_t));
+    CloseClipboard();
+    return 0;
+}
+
+int buferEmf() {
+    HDC dc = CreateEnhMetaFileW(nullptr, nullptr, nullptr, nullptr);
+    Rectangle(dc, 10, 10, 200, 120);
+    TextOutW(dc, 20, 40, L"EMF", 3);
+    HENHMETAFILE emf = CloseEnhMetaFile(dc);
+    if (!och()) return 1;
+    EmptyClipboard();
+    SetClipboardData(CF_ENHMETAFILE, emf);
+    const std::wstring matn = L"rasm";
+    qoy(CF_UNICODETEXT, matn.c_str(), (matn.size() + 1) * sizeof(wchar_t));
+    CloseClipboard();
+    return 0;
+}
+
+// Owns the clipboard with a format it renders only when asked, then stops
+// answering any message.
+int osilganEga(const wchar_t* yol) {
+    WNDCLASSW c{};
+    c.lpfnWndProc = DefWindowProcW;
+    c.hInstance = GetModuleHandleW(nullptr);
+    c.lpszClassName = L"WinOsilganEga";
+    RegisterClassW(&c);
+    HWND o = CreateWindowW(L"WinOsilganEga", L"WinOsilganEga", WS_OVERLAPPEDWINDOW, 0, 0, 100, 100, nullptr, nullptr,
+                           c.hInstance, nullptr);
+    if (!OpenClipboard(o)) return 1;
+    EmptyClipboard();
+    const std::wstring matn = L"osilgan ega";
+    qoy(CF_UNICODETEXT, matn.c_str(), (matn.size() + 1) * sizeof(wchar_t));
+    SetClipboardData(RegisterClipboardFormatW(L"HarfnurSinovKechikkan"), nullptr);
+    CloseClipboard();
+    if (FILE* f = _wfopen(yol, L"wb")) std::fclose(f);
+    Sleep(INFINITE);
+    return 0;
+}
+
+int xabar(UINT x, WPARAM w) {
+    HWND h = FindWindowW(L"HarfnurAsosiy", L"Harfnur");
+    if (!h) return 1;
+    DWORD_PTR r = 0;
+    if (!SendMessageTimeoutW(h, x, w, 0, SMTO_ABORTIFHUNG, 5000, &r)) return 1;
+    std::printf("%llu\n", static_cast<unsigned long long>(r));
+    return 0;
+}
+
 int buferOqi() {
     if (!och()) return 1;
     for (UINT t = EnumClipboardFormats(0); t; t = EnumClipboardFormats(t)) {
         wchar_t nom[256] = {};
         if (t < 0xC000 || GetClipboardFormatNameW(t, nom, 256) <= 0) swprintf(nom, 256, L"#%u", t);
         HANDLE h = GetClipboardData(t);
+        std::string bitlar;
+        if (h && t == CF_ENHMETAFILE) {
+            bitlar.resize(GetEnhMetaFileBits(static_cast<HENHMETAFILE>(h), 0, nullptr));
+            GetEnhMetaFileBits(static_cast<HENHMETAFILE>(h), UINT(bitlar.size()), reinterpret_cast<BYTE*>(bitlar.data()));
+            std::printf("%s %zu %08x\n", tor(nom).c_str(), bitlar.size(),
+                        fnv(reinterpret_cast<const unsigned char*>(bitlar.data()), bitlar.size()));
+            continue;
+        }
+        if (h && t == CF_METAFILEPICT) {
+            const auto* m = static_cast<const METAFILEPICT*>(GlobalLock(h));
+            bitlar.resize(m ? GetMetaFileBitsEx(m->hMF, 0, nullptr) : 0);
+            if (m) GetMetaFileBitsEx(m->hMF, UINT(bitlar.size()), bitlar.data());
+            if (m) GlobalUnlock(h);
+            std::printf("%s %zu %08x\n", tor(nom).c_str(), bitlar.size(),
+                        fnv(reinterpret_cast<const unsigned char*>(bitlar.data()), bitlar.size()));
+            continue;
+        }
         const auto* p = h ? static_cast<const unsigned char*>(GlobalLock(h)) : nullptr;
         const std::size_t n = p ? GlobalSize(h) : 0;
         std::printf("%s %zu %08x\n", tor(nom).c_str(), n, p ? fnv(p, n) : 0u);
@@ -229,8 +307,16 @@ int boyOch(const wchar_t* yol, const wchar_t* matn) {
 int main(int argc, char** argv) {
     const std::string buyruq = argc > 1 ? argv[1] : "";
     if (buyruq == "bufer-qoy") return buferQoy();
+    if (buyruq == "bufer-ansi") return buferAnsi();
+    if (buyruq == "bufer-emf") return buferEmf();
     if (buyruq == "bufer-oqi") return buferOqi();
     if (buyruq == "matn") return matn();
+    if (buyruq == "xabar" && argc == 4) return xabar(UINT(std::strtoul(argv[2], nullptr, 0)), WPARAM(std::strtoul(argv[3], nullptr, 0)));
+    if (buyruq == "osilgan-ega" && argc == 3) {
+        int n = 0;
+        wchar_t** w = CommandLineToArgvW(GetCommandLineW(), &n);
+        return osilganEga(w[2]);
+    }
     if (buyruq == "maydon" && argc == 6) {
         int n = 0;  // the text may be any script: the wide command line
         wchar_t** w = CommandLineToArgvW(GetCommandLineW(), &n);
@@ -243,6 +329,7 @@ int main(int argc, char** argv) {
         return boyOch(w[2], w[3]);
     }
     std::fprintf(stderr,
-                 "usage: win_maydon maydon FILE TEXT FROM TO | boy[-matn] FILE TEXT | bufer-qoy | bufer-oqi | matn\n");
+                 "usage: win_maydon maydon FILE TEXT FROM TO | boy[-matn] FILE TEXT | bufer-qoy | bufer-ansi | bufer-emf |\n"
+                 "       osilgan-ega FILE | bufer-oqi | matn | xabar MSG WPARAM\n");
     return 2;
 }

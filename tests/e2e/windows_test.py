@@ -247,10 +247,76 @@ class Desktop(ish_stoli.BirStol, unittest.TestCase):
         self.assertFalse([s for s in self.d.xabarlar()[n:] if s.startswith("ikki marta Shift")])
         self.d.yopish("win_maydon.exe")
 
-    def test_one_instance(self):
+    def test_one_instance_and_a_second_start_shows_the_guide(self):
+        self.assertFalse(self.d.ishlat("xdotool", "search", "--onlyvisible", "--name", "^Harfnur$").stdout)
         r = self.d.ishlat("wine", ish_stoli.ARGS.harfnur)
         self.assertEqual(r.returncode, 0)
         self.assertIsNone(self.d.harfnur.poll())  # the first one still runs
+        self.d.oyna("^Harfnur$")  # ...and shows its guide window
+        self.d.ishlat("xdotool", "key", "Escape")
+        self.assertTrue(kut(lambda: not self.d.ishlat("xdotool", "search", "--onlyvisible", "--name",
+                                                      "^Harfnur$").stdout, 3))
+
+    def test_hook_is_installed_again_on_resume_and_unlock(self):
+        xabar = lambda x, w: self.d.ishlat("wine", ish_stoli.ARGS.win_maydon, "xabar", x, w)
+        for x, w, sabab in (("0x218", "0x12", "uyg'onish"), ("0x2B1", "0x8", "sessiya ochildi")):
+            n = len(self.d.xabarlar())
+            self.assertEqual(xabar(x, w).returncode, 0)  # WM_POWERBROADCAST, WM_WTSSESSION_CHANGE
+            satr = "klaviatura ilmog'i qayta o'rnatildi (%s)" % sabab
+            self.assertTrue(kut(lambda: satr in self.d.xabarlar()[n:], 5), self.d.xabarlar()[n:])
+        n = len(self.d.xabarlar())
+        self.assertEqual(xabar("0x218", "0x4").returncode, 0)  # going to sleep: nothing to do
+        time.sleep(0.5)
+        self.assertFalse([q for q in self.d.xabarlar()[n:] if "ilmog'i" in q])
+        # The new hook sees the taps.
+        oqi = self.d.maydon("ko'z", 0, -1)
+        n = self.d.ikki_shift()
+        self.d.ogirish_tugadi(n)
+        self.assertEqual(kut(lambda: oqi() == "köz" and oqi(), 3), "köz")
+        self.d.yopish("win_maydon.exe")
+
+    def test_an_owner_that_hangs_stops_no_conversion(self):
+        tayyor = os.path.join(self.d.papka, "osilgan-ega")
+        self.d.boshla(["wine", ish_stoli.ARGS.win_maydon, "osilgan-ega", tayyor])
+        self.assertTrue(kut(lambda: os.path.exists(tayyor), 10))
+        time.sleep(6)  # Wine calls a thread hung after 5 s without taking a message
+        oqi = self.d.maydon("sho'x", 0, -1)
+        bosh = time.time()
+        n = self.d.ikki_shift()
+        x = self.d.ogirish_tugadi(n)
+        # Its text, the locale Windows adds to it, and its delayed format.
+        self.assertIn("bufer: 3 tur o'qilmadi", x)
+        self.assertEqual(kut(lambda: oqi() == "şöx" and oqi(), 3), "şöx")
+        self.assertLess(time.time() - bosh, 6)
+        # Nothing was read, so nothing comes back; and the clipboard is not held.
+        self.assertEqual(self.d.bufer(), "şöx")
+        self.d.yopish("win_maydon.exe")
+
+    def test_unicode_text_comes_back_when_ansi_text_came_first(self):
+        self.d.ishlat("wine", ish_stoli.ARGS.win_maydon, "bufer-ansi")
+        avval = self.d.ishlat("wine", ish_stoli.ARGS.win_maydon, "bufer-oqi").stdout.decode().splitlines()
+        self.assertTrue(avval[0].startswith("#1 "), avval)  # the ANSI text first
+        oqi = self.d.maydon("sho'x", 0, -1)
+        n = self.d.ikki_shift()
+        self.d.ogirish_tugadi(n)
+        self.assertEqual(kut(lambda: oqi() == "şöx" and oqi(), 3), "şöx")
+        self.assertEqual(kut(lambda: self.d.bufer() == "қўшиқ ғоя ҳа" and self.d.bufer(), 3), "қўшиқ ғоя ҳа")
+        self.d.yopish("win_maydon.exe")
+
+    def test_an_enhanced_metafile_comes_back(self):
+        self.d.ishlat("wine", ish_stoli.ARGS.win_maydon, "bufer-emf")
+        oqish = lambda: self.d.ishlat("wine", ish_stoli.ARGS.win_maydon, "bufer-oqi").stdout.decode().splitlines()
+        emf = [q for q in oqish() if q.startswith("#14 ")]
+        self.assertEqual(len(emf), 1)
+        self.assertGreater(int(emf[0].split()[1]), 100)
+        oqi = self.d.maydon("sho'x", 0, -1)
+        n = self.d.ikki_shift()
+        x = self.d.ogirish_tugadi(n)
+        self.assertNotIn("bufer qaytarildi", " ".join(x))  # every format went back
+        self.assertEqual(kut(lambda: oqi() == "şöx" and oqi(), 3), "şöx")
+        self.assertTrue(kut(lambda: emf[0] in oqish(), 3), oqish())  # the same bits
+        self.assertEqual(self.d.bufer(), "rasm")
+        self.d.yopish("win_maydon.exe")
 
     def test_version_on_the_console(self):
         r = self.d.ishlat("wine", ish_stoli.ARGS.harfnur, "--version")
@@ -356,6 +422,24 @@ class Leaving(unittest.TestCase):
             self.assertEqual(len(html), 1, qatorlar)
             self.assertGreater(int(html[0].split()[2]), 0, qatorlar)
             self.assertEqual(d.bufer(), "şöx")
+        finally:
+            d.yop()
+
+
+class PoliteEnd(unittest.TestCase):
+    def test_taskkill_without_force_ends_it_and_frees_the_name(self):
+        d = Ish(tanishtirildi=True)
+        try:
+            self.assertTrue(kut(lambda: tray_nuqtasi(d), 8), "no icon in the notification area")
+            r = d.ishlat("wine", "taskkill", "/im", "harfnur.exe")  # WM_CLOSE, not TerminateProcess
+            self.assertEqual(r.returncode, 0, r.stdout + r.stderr)
+            self.assertEqual(d.harfnur.wait(10), 0)
+            self.assertTrue(kut(lambda: not tray_nuqtasi(d), 5), "the icon stayed")
+            # The single-instance name went with it: a new start runs.
+            n = len(d.xabarlar())
+            ikkinchi = d.boshla(["wine", ish_stoli.ARGS.harfnur])
+            self.assertTrue(kut(lambda: "Shift kuzatuvi boshlandi" in d.xabarlar()[n:], 20), d.xabarlar()[n:])
+            self.assertIsNone(ikkinchi.poll())
         finally:
             d.yop()
 
