@@ -12,6 +12,7 @@
 //   win_maydon bufer-oqi                 every format on the clipboard: name, size, checksum
 //                                        (metafiles by their bits)
 //   win_maydon matn                      the clipboard's text
+//   win_maydon tur NAME                  the bytes of the registered format NAME ("Rich Text Format")
 //   win_maydon xabar MSG WPARAM          sends MSG to Harfnur's hidden window
 #ifndef UNICODE
 #define UNICODE
@@ -178,6 +179,18 @@ int matn() {
     return 0;
 }
 
+int tur(const char* nom) {
+    const UINT id = RegisterClipboardFormatA(nom);
+    if (!och()) return 1;
+    if (HANDLE h = GetClipboardData(id)) {
+        const auto* p = static_cast<const char*>(GlobalLock(h));
+        std::fwrite(p, 1, std::strlen(p), stdout);  // RTF and HTML end with NUL
+        GlobalUnlock(h);
+    }
+    CloseClipboard();
+    return 0;
+}
+
 std::wstring fayl;
 HWND maydon;
 
@@ -311,6 +324,7 @@ int main(int argc, char** argv) {
     if (buyruq == "bufer-emf") return buferEmf();
     if (buyruq == "bufer-oqi") return buferOqi();
     if (buyruq == "matn") return matn();
+    if (buyruq == "tur" && argc == 3) return tur(argv[2]);
     if (buyruq == "xabar" && argc == 4) return xabar(UINT(std::strtoul(argv[2], nullptr, 0)), WPARAM(std::strtoul(argv[3], nullptr, 0)));
     if (buyruq == "osilgan-ega" && argc == 3) {
         int n = 0;
@@ -330,6 +344,6 @@ int main(int argc, char** argv) {
     }
     std::fprintf(stderr,
                  "usage: win_maydon maydon FILE TEXT FROM TO | boy[-matn] FILE TEXT | bufer-qoy | bufer-ansi | bufer-emf |\n"
-                 "       osilgan-ega FILE | bufer-oqi | matn | xabar MSG WPARAM\n");
+                 "       osilgan-ega FILE | bufer-oqi | matn | tur NAME | xabar MSG WPARAM\n");
     return 2;
 }

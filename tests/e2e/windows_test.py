@@ -183,6 +183,29 @@ class Desktop(ish_stoli.BirStol, unittest.TestCase):
         self.assertEqual(r.stdout.decode("utf-8").replace("\r\n", "\n"), "NATIJA: Toşkent şahri, özbek tili\n")
         self.d.yopish("notepad.exe")
 
+    def test_wordpad_keeps_its_formatting(self):
+        """Wine's WordPad copies RTF: it goes back converted, so bold and
+        italic stay; the clipboard comes back."""
+        rtf = (r"{\rtf1\ansi\ansicpg1252\deff0{\fonttbl{\f0\fswiss Arial;}}\f0\fs24 "
+               r"Bu {\b o'g'il} shahar, {\i choy}.\par}")
+        with open(os.path.join(self.d.prefix, "drive_c", "boy.rtf"), "w", encoding="ascii") as f:
+            f.write(rtf)
+        self.d.boshla(["wine", "C:\\Program Files\\Windows NT\\Accessories\\wordpad.exe", "C:\\boy.rtf"])
+        self.d.oyna("Wordpad")
+        self.d.ishlat("wine", ish_stoli.ARGS.win_maydon, "bufer-qoy")
+        avval = self.d.bufer()
+        n = self.d.ikki_shift()
+        x = self.d.ogirish_tugadi(n)
+        self.assertTrue(any(q.startswith("nusxalandi: ") and q.endswith("o'zgaradi=true") for q in x), x)
+        self.assertEqual(self.d.bufer(), avval)
+        self.d.ishlat("xdotool", "key", "ctrl+a", "ctrl+c")
+        self.assertEqual(kut(lambda: self.d.bufer().strip() == "Bu öğil şahar, çoy." and self.d.bufer().strip(), 3),
+                         "Bu öğil şahar, çoy.")
+        qaytdi = self.d.ishlat("wine", ish_stoli.ARGS.win_maydon, "tur", "Rich Text Format").stdout.decode("latin-1")
+        self.assertRegex(qaytdi, r"\\b[ \\]", qaytdi)
+        self.assertRegex(qaytdi, r"\\i[ \\]", qaytdi)
+        self.d.yopish("wordpad.exe")
+
     def test_selection_in_an_edit_field(self):
         oqi = self.d.maydon("choy va sho'rva", 8, 15)  # "sho'rva" selected
         n = self.d.ikki_shift()
