@@ -154,14 +154,14 @@ BoyYozuv boylarniOgir(const port::BuferNusxasi& nusxa, bool kirillmi) {
         return r;
     }
     std::vector<std::pair<std::string, std::string>> rtflar, htmllar;
-    std::optional<std::string> hujjat;
+    std::string hujjat;  // the first picture or document type offered
     for (const std::string& tur : taklif) {
         const TurSinfi s = turSinfi(tur);
         if (s == TurSinfi::boyroq) {
             r.rad = tur + " saqlanmaydi";
             return r;
         }
-        if (s == TurSinfi::hujjat && !hujjat) hujjat = tur;
+        if (s == TurSinfi::hujjat && hujjat.empty()) hujjat = tur;
         if (s != TurSinfi::html && s != TurSinfi::cfHtml && s != TurSinfi::rtf) continue;
         if (std::any_of(rtflar.begin(), rtflar.end(), [&](const auto& x) { return x.first == tur; }) ||
             std::any_of(htmllar.begin(), htmllar.end(), [&](const auto& x) { return x.first == tur; }))
@@ -185,8 +185,8 @@ BoyYozuv boylarniOgir(const port::BuferNusxasi& nusxa, bool kirillmi) {
         }
         (s == TurSinfi::rtf ? rtflar : htmllar).emplace_back(tur, std::move(*ogirildi));
     }
-    if (rtflar.empty() && htmllar.empty() && hujjat) {
-        r.rad = *hujjat + " saqlanmaydi";
+    if (rtflar.empty() && htmllar.empty() && !hujjat.empty()) {
+        r.rad = hujjat + " saqlanmaydi";
         return r;
     }
     // RTF carries pictures inside itself; HTML only points at them.
