@@ -1,17 +1,19 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the project needs, only those missing.
-# Usage: scripts/kerakli.sh [build|desktop|all]
+# Usage: scripts/kerakli.sh [build|desktop|all|test]  (test: all, and the
+# applications the end-to-end tests convert in)
 set -euo pipefail
 
 build_pkgs=(cmake g++ ccache clang libclang-rt-14-dev pkg-config libicu-dev libgtest-dev libgmock-dev libbenchmark-dev zlib1g-dev python3-yaml dpkg-dev file librsvg2-bin lintian)
-desktop_pkgs=(qt6-base-dev libx11-dev libxi-dev libxtst-dev libxfixes-dev xvfb openbox trayer zenity xterm xdotool xclip x11-utils x11-xkb-utils x11-xserver-utils imagemagick fonts-dejavu-core
-              libreoffice-writer chromium)
+desktop_pkgs=(qt6-base-dev libx11-dev libxi-dev libxtst-dev libxfixes-dev xvfb openbox trayer zenity xterm xdotool xclip x11-utils x11-xkb-utils x11-xserver-utils imagemagick fonts-dejavu-core)
+sinov_pkgs=(libreoffice-writer chromium)
 
 case "${1:-all}" in
   build) want=("${build_pkgs[@]}") ;;
   desktop) want=("${desktop_pkgs[@]}") ;;
   all) want=("${build_pkgs[@]}" "${desktop_pkgs[@]}") ;;
-  *) echo "kerakli.sh: unknown set '$1' (build, desktop or all)" >&2; exit 2 ;;
+  test) want=("${build_pkgs[@]}" "${desktop_pkgs[@]}" "${sinov_pkgs[@]}") ;;
+  *) echo "kerakli.sh: unknown set '$1' (build, desktop, all or test)" >&2; exit 2 ;;
 esac
 
 missing=()

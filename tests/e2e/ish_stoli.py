@@ -121,5 +121,5 @@ def main(*dasturlar, kerak=(), kerakli="scripts/kerakli.sh"):
     ARGS, qolgan = a.parse_known_args()
     for k in kerak:
         if not shutil.which(k):
-            sys.exit("missing %s: run %s" % (k, kerakli))
+            sys.exit("missing %s: run %s test" % (k, kerakli))
     unittest.main(module="__main__", argv=[sys.argv[0]] + qolgan, verbosity=2)
