@@ -57,10 +57,19 @@ std::string bolibOgir(std::string_view t, std::size_t qadam, std::size_t* bolakl
 }
 
 TEST(Kesish, PiecesConvertAsTheWhole) {
+    // Under Wine each tiny piece costs about fifty times more; a third of
+    // the texts still checks that the Windows build cuts alike.
+#ifdef _WIN32
+    constexpr int sinovlar = 200;
+    constexpr std::size_t kesilganKami = 120;  // the first texts are the shortest
+#else
+    constexpr int sinovlar = 600;
+    constexpr std::size_t kesilganKami = 500;
+#endif
     std::mt19937 g(31);
     std::size_t boshqaQaror = 0;  // pieces whose own letters would pick the other step
     std::size_t kesilgan = 0;     // texts cut into several pieces
-    for (int i = 0; i < 600; ++i) {
+    for (int i = 0; i < sinovlar; ++i) {
         const std::string t = tasodifiy(g, 50 + std::size_t(i) * 3, unsigned(i % 101));
         const bool butun = harfnur::harflarniSana(t).kirillmi();
         for (std::size_t qadam : {1, 2, 3, 7, 40}) {
@@ -78,8 +87,8 @@ TEST(Kesish, PiecesConvertAsTheWhole) {
             bosh = oxir;
         }
     }
-    EXPECT_GT(kesilgan, 500u);
-    EXPECT_GT(boshqaQaror, 100u);  // the whole text's choice really crossed the cuts
+    EXPECT_GT(kesilgan, kesilganKami);
+    EXPECT_GT(boshqaQaror, std::size_t(sinovlar) / 6);  // the whole text's choice really crossed the cuts
 }
 
 TEST(Kesish, LongTextsInManyPieces) {
