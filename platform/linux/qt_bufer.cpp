@@ -57,7 +57,7 @@ port::BuferNusxasi QtBufer::olish(const port::TurTanlovi& kerakmi) {
     // Read with requests of our own, not QClipboard's, which waits up to five
     // seconds for each format; off the main thread, which answers for the
     // clipboard whenever this program owns it.
-    return oquvchi_.oqi(olishMuddati, kerakmi);
+    return oquvchi_.oqi(kerakmi ? tanlabOlishMuddati : olishMuddati, kerakmi);
 }
 
 void QtBufer::yoz(const std::string& matn, const port::BuferNusxasi& boylar) {

@@ -16,6 +16,10 @@ public:
     // The whole snapshot of the earlier content, every format together: an
     // owner that is stopped or slow delays the conversion this long at most.
     static constexpr std::chrono::milliseconds olishMuddati{250};
+    // The copied item's rich text alone: a word processor renders it on
+    // request, which takes longer for a long document; past this the paste
+    // is refused, never made without it.
+    static constexpr std::chrono::milliseconds tanlabOlishMuddati{1500};
 
     QtBufer();  // on the main thread
     std::int64_t ozgarishSoni() override { return son_.load(); }
