@@ -146,6 +146,10 @@ bool bosTanlovdanmi(const port::BuferNusxasi& nusxa) {
 BoyYozuv boylarniOgir(const port::BuferNusxasi& nusxa, bool kirillmi) {
     BoyYozuv r;
     // The names offered; a backend that lists none has read them all.
+    if (nusxa.taklif.empty() && nusxa.oqilmadi > 0) {
+        r.rad = "turlar o'qilmadi";  // not even the list came: what it held is unknown
+        return r;
+    }
     std::vector<std::string> taklif = nusxa.taklif;
     if (taklif.empty())
         for (const auto& [tur, _] : nusxa.turlar) taklif.push_back(tur);

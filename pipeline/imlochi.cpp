@@ -23,7 +23,13 @@ void Imlochi::qoyibYuborilishiniKut(const Platforma& p) {
 
 bool Imlochi::nusxalandimi(const Platforma& p, std::optional<std::uint16_t> oldin) {
     const std::int64_t oldinSoni = p.bufer.ozgarishSoni();
-    if (oldin) tugma(p, *oldin);
+    if (oldin) {
+        tugma(p, *oldin);
+        // The first copy landed late, after the select-all: what it holds is
+        // the old selection, which a paste would now put over the whole
+        // field. Nothing can be told apart any more, so nothing is pasted.
+        if (p.bufer.ozgarishSoni() != oldinSoni) return false;
+    }
     tugma(p, hodisa::kodC);
     const port::Mikro muddat = p.soat.hozir() + nusxaChegarasi;
     if (!(p.soat.hozir() < muddat)) return false;
@@ -58,9 +64,12 @@ void Imlochi::maydonniOgir(const Platforma& p) {
     auto tanlovNusxalandimi = [&p] {
         return nusxalandimi(p, std::nullopt) && !bosTanlovdanmi(p.bufer.olish(muharrirTurimi));
     };
+    const std::int64_t boshSoni = p.bufer.ozgarishSoni();
     if (!tanlovNusxalandimi() && !nusxalandimi(p, hodisa::kodA)) {
-        // Our copies never changed the pasteboard: it is left alone.
         jurnal(p, "nusxalab bo'lmadi");
+        // Our copies never changed the pasteboard: it is left alone. A copy
+        // that landed too late did: the earlier content goes back.
+        if (p.bufer.ozgarishSoni() != boshSoni && !oldingi.boshmi()) p.bufer.qaytar(oldingi);
         return;
     }
     const std::int64_t nusxaSoni = p.bufer.ozgarishSoni();
@@ -93,8 +102,20 @@ void Imlochi::maydonniOgir(const Platforma& p) {
         qaytar(nusxaSoni);
         return;
     }
+    // The rich text read must be the same copy as the plain text: a later
+    // landing (our select-all copy, or the user's) would pair another
+    // item's formatting with this text.
+    if (p.bufer.ozgarishSoni() != nusxaSoni) {
+        jurnal(p, "qo'yilmadi: bufer o'zgardi");
+        qaytar(nusxaSoni);
+        return;
+    }
     p.bufer.yoz(ogirilgan, boy.boylar);
     const std::int64_t yozilganSoni = p.bufer.ozgarishSoni();
+    // A target that must not be pasted into at once (LibreOffice) is waited
+    // for first, so what clipboard managers read meanwhile is not taken for
+    // the target's read.
+    p.tugmalar.qoyishdanOldin();
     const std::int64_t oqilgan = p.bufer.oqilishSoni();
     tugma(p, hodisa::kodV);
     // The earlier content, possibly a password, must not be what a slow

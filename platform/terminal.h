@@ -29,6 +29,7 @@ public:
         asl_.modifikator(kod, pastga, bayroqlar);
     }
     std::uint64_t ushlanganBayroqlar() override { return asl_.ushlanganBayroqlar(); }
+    void qoyishdanOldin() override { asl_.qoyishdanOldin(); }
 
 private:
     port::TugmaYuborish& asl_;

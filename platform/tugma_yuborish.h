@@ -16,6 +16,9 @@ public:
     virtual void modifikator(std::uint16_t kod, bool pastga, std::uint64_t bayroqlar) = 0;
     // Modifier flags currently held on the keyboard.
     virtual std::uint64_t ushlanganBayroqlar() = 0;
+    // Just before the paste key: waits while the front application would
+    // still paste from an old list of the clipboard's formats.
+    virtual void qoyishdanOldin() {}
 };
 
 }  // namespace harfnur::port

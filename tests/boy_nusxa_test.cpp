@@ -142,6 +142,19 @@ TEST(BoyNusxa, AnEditorsCopyOfTheCurrentLineIsNoSelection) {
     EXPECT_EQ(o.m.ilova.matn(), "şahar\nçoy");
 }
 
+TEST(BoyNusxa, WhatCouldNotBeListedIsNotGuessed) {
+    // Not even the list of types came: a rich selection is possible.
+    port::BuferNusxasi n;
+    n.oqilmadi = 1;
+    EXPECT_EQ(boylarniOgir(n, false).rad, "turlar o'qilmadi");
+    // A type listed but not given in time is no more known.
+    port::BuferNusxasi h{{}, 1, {"text/plain", "text/html"}};
+    EXPECT_EQ(boylarniOgir(h, false).rad, "text/html o'qilmadi");
+    // Several items cannot go back as one.
+    port::BuferNusxasi b{{{"text/plain", "a"}}, 0, {"text/plain", "", "text/plain"}};
+    EXPECT_EQ(boylarniOgir(b, false).rad, "bir necha band");
+}
+
 TEST(BoyNusxa, TypeClasses) {
     const std::pair<const char*, TurSinfi> hollar[] = {
         {"text/plain;charset=utf-8", TurSinfi::matn}, {"UTF8_STRING", TurSinfi::matn},

@@ -108,11 +108,26 @@ TEST(Imlochi, CopyFailureModes) {
        // and the late copies, ours too, do not keep the earlier content away
         Ogirish o;
         o.m.ilova.maydon("shahar", 0, 6);
-        o.m.ilova.nusxaRejimi(sim::NusxaRejimi::oddiy, ms(480));
+        o.m.ilova.nusxaRejimi(sim::NusxaRejimi::oddiy, ms(520));
         o.ikkiMarta();
         EXPECT_EQ(o.qachon(allKey), std::vector<Mikro>{ms(450)});
         EXPECT_EQ(o.m.ilova.matn(), "şahar");
         EXPECT_EQ(o.qachon("bufer: qaytarildi"), std::vector<Mikro>{ms(1100)});
+        EXPECT_EQ(o.m.bufer.matn(), "avvalgi");
+    }
+    for (const std::size_t oxir : {6u, 15u}) {
+        // It lands after the select-all, though: the old selection would be
+        // pasted over the whole field, which loses the rest of it. Nothing
+        // is pasted and the earlier content comes back.
+        Ogirish o;
+        o.m.ilova.maydon("shahar choy non", 0, oxir == 6 ? 6 : 15);
+        o.m.ilova.nusxaRejimi(sim::NusxaRejimi::oddiy, ms(480));
+        o.ikkiMarta();
+        EXPECT_EQ(o.qachon(allKey), std::vector<Mikro>{ms(450)});
+        EXPECT_TRUE(o.qachon(pasteKey).empty());
+        EXPECT_EQ(o.jurnalXabarlari().back(), "nusxalab bo'lmadi");
+        EXPECT_EQ(o.m.ilova.matn(), "shahar choy non");
+        o.m.soat.olgaSur(ms(2000));
         EXPECT_EQ(o.m.bufer.matn(), "avvalgi");
     }
 }

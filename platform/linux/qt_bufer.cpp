@@ -9,6 +9,8 @@
 namespace harfnur::linux_ {
 namespace {
 
+constexpr const char* tarixBelgisi = "x-kde-passwordManagerHint";
+
 // Content whose data, asked for by another client (a paste's
 // SelectionRequest), is counted; the list of formats is not data.
 class SanaladiganMazmun final : public QMimeData {
@@ -17,7 +19,8 @@ public:
 
 protected:
     QVariant retrieveData(const QString& tur, QMetaType t) const override {
-        if (!ozimiz_) ++son_;
+        // Clipboard histories ask for the hint first, to leave the item out.
+        if (!ozimiz_ && tur != QLatin1String(tarixBelgisi)) ++son_;
         return QMimeData::retrieveData(tur, t);
     }
 
@@ -67,7 +70,7 @@ void QtBufer::yoz(const std::string& matn, const port::BuferNusxasi& boylar) {
             m->setData(QString::fromStdString(tur), QByteArray(baytlar.data(), qsizetype(baytlar.size())));
         m->setText(QString::fromStdString(matn));
         // Clipboard histories (Klipper and others) leave it out.
-        m->setData(QStringLiteral("x-kde-passwordManagerHint"), QByteArrayLiteral("secret"));
+        m->setData(QLatin1String(tarixBelgisi), QByteArrayLiteral("secret"));
         QGuiApplication::clipboard()->setMimeData(m, QClipboard::Clipboard);
     });
 }

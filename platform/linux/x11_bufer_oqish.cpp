@@ -168,7 +168,10 @@ X11BuferOquvchi::~X11BuferOquvchi() {
 
 port::BuferNusxasi X11BuferOquvchi::oqi(Soat::duration muddat, const port::TurTanlovi& kerakmi) {
     port::BuferNusxasi r;
-    if (!d_) return r;
+    if (!d_) {
+        r.oqilmadi = 1;  // no connection: nothing known of what is there
+        return r;
+    }
     const Atom bufer = XInternAtom(d_, "CLIPBOARD", False);
     if (XGetSelectionOwner(d_, bufer) == None) return r;  // nothing on the clipboard
     Olish o(d_, Soat::now() + muddat);

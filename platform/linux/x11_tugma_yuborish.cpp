@@ -154,11 +154,7 @@ void X11TugmaYuborish::bos(std::uint16_t kod, std::uint64_t bayroqlar) {
     const KeySym sym = harfi(kod);
     if (sym == NoSymbol) return;  // a press that cannot be made is dropped
     bool shift = bayroqlar & hodisa::shiftBayrogi;
-    const auto hozir = std::chrono::steady_clock::now();
-    if (kod == hodisa::kodC) oxirgiNusxa_ = hozir;
-    if (kod == hodisa::kodV)
-        std::this_thread::sleep_for(qoyishKutishi(
-            oldingiOynaSinfi(), std::chrono::duration_cast<std::chrono::milliseconds>(hozir - oxirgiNusxa_)));
+    if (kod == hodisa::kodC) oxirgiNusxa_ = std::chrono::steady_clock::now();
     if (terminalmi()) {
         if (kod == hodisa::kodA) return;  // never select everything in a terminal
         shift = true;                     // Control+C would interrupt the program there
@@ -186,6 +182,17 @@ void X11TugmaYuborish::bos(std::uint16_t kod, std::uint64_t bayroqlar) {
     for (unsigned char k : ushlangan) tugmaYubor(k, true);
     XSync(d_, False);
     if (ijara) ijara->bosildi();
+}
+
+void X11TugmaYuborish::qoyishdanOldin() {
+    std::chrono::milliseconds kut{0};
+    {
+        std::lock_guard l(m_);
+        if (!d_) return;
+        kut = qoyishKutishi(oldingiOynaSinfi(), std::chrono::duration_cast<std::chrono::milliseconds>(
+                                                    std::chrono::steady_clock::now() - oxirgiNusxa_));
+    }
+    std::this_thread::sleep_for(kut);
 }
 
 void X11TugmaYuborish::modifikator(std::uint16_t kod, bool pastga, std::uint64_t) {

@@ -49,6 +49,7 @@ public:
     void bos(std::uint16_t kod, std::uint64_t bayroqlar) override;
     void modifikator(std::uint16_t kod, bool pastga, std::uint64_t bayroqlar) override;
     std::uint64_t ushlanganBayroqlar() override;
+    void qoyishdanOldin() override;
 
     // The front window's WM_CLASS (name and class, lower case), for the
     // terminal rule; empty when there is none.
